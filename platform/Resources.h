@@ -18,5 +18,7 @@ QString String(int id);
 QString GameFilePath(const QString& relativePath);
 // Ids and paths that are missing; the program refuses to start when this is not empty.
 QStringList MissingResources();
+// The same check in the given folders only: "bitmap 136", "gif\\horse\\horse1.gif", ...
+QStringList MissingResourcesIn(const QStringList& folders);
 
 } // namespace platform

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libasio-dev libsqlite3-dev libsodium-dev nlohmann-json3-dev
   libgif-dev
-  fonts-wqy-zenhei
+  fonts-wqy-zenhei fonts-noto-color-emoji
   clang libclang-rt-14-dev
   xvfb
 )
