@@ -2,6 +2,8 @@
 
 #include "tools/artgen/ArtKit.h"
 
+#include "res/ResourceIds.h"
+
 #include <algorithm>
 
 namespace artgen {
@@ -53,6 +55,34 @@ QImage ContactSheet(const std::vector<ContactEntry>& entries) {
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
   }
   return sheet;
+}
+
+QImage DeskGroundPreview(const std::vector<DrawnImage>& bitmaps) {
+  auto bitmap = [&](int id) {
+    for (const DrawnImage& d : bitmaps)
+      if (d.id == id)
+        return d.image;
+    return QImage();
+  };
+  QImage view = NewCanvas(320, 120, QColor(82, 113, 156));
+  QPainter p(&view);
+  p.setFont(CjkFont(12));
+  struct Cell { int desk, left, right; const char* leftName; const char* rightName; };
+  const Cell cells[] = {{res::IDB_DESK_IDLE, res::IDB_CHAIR_SEAT1, res::IDB_CHAIR_EMPTY, "tavik", ""},
+                        {res::IDB_DESK_PLAYING, res::IDB_CHAIR_SEAT1, res::IDB_CHAIR_SEAT2, "tavik", "morvane"}};
+  for (int n = 0; n < 2; ++n) {
+    const int x0 = n * 160, x1 = x0 + 160;
+    p.drawImage(x0 + 55, 45, bitmap(cells[n].desk));
+    p.drawImage(x0 + 11, 45, bitmap(cells[n].left));
+    p.drawImage(x1 - 41, 45, bitmap(cells[n].right));
+    p.setPen(QColor(200, 250, 200));
+    const QString leftName = QString::fromLatin1(cells[n].leftName), rightName = QString::fromLatin1(cells[n].rightName);
+    p.drawText(x0, 45 - 24 + 12, leftName);
+    p.drawText(x1 - int(rightName.size()) * 6, 45 - 24 + 12, rightName);
+    p.setPen(QColor(220, 220, 220));
+    p.drawText(QRect(x0, 100, 160, 20), Qt::AlignCenter, QStringLiteral("- %1 -").arg(n + 1));
+  }
+  return view;
 }
 
 } // namespace artgen

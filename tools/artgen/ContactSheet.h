@@ -14,4 +14,8 @@ struct ContactEntry {
 
 QImage ContactSheet(const std::vector<ContactEntry>& entries);
 
+// Two desk cells of a desk ground laid out as the room window lays them out, one
+// idle with a player waiting and one playing, to judge desks and chairs together.
+QImage DeskGroundPreview(const std::vector<DrawnImage>& bitmaps);
+
 } // namespace artgen

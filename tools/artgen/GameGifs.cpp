@@ -56,18 +56,18 @@ Animation Twinkling(QSize size, int delayCs, const FramePainter& base, const std
     QImage star = NewCanvas(size.width(), size.height());
     QPainter p(&star);
     Prepare(p);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 250, 200));
+    p.setPen(QPen(QColor(230, 150, 20), 1.2));
+    p.setBrush(QColor(255, 245, 150));
     QPainterPath s;
-    s.moveTo(at + QPointF(0, -7));
-    s.quadTo(at, at + QPointF(7, 0));
-    s.quadTo(at, at + QPointF(0, 7));
-    s.quadTo(at, at + QPointF(-7, 0));
-    s.quadTo(at, at + QPointF(0, -7));
+    s.moveTo(at + QPointF(0, -11));
+    s.quadTo(at, at + QPointF(11, 0));
+    s.quadTo(at, at + QPointF(0, 11));
+    s.quadTo(at, at + QPointF(-11, 0));
+    s.quadTo(at, at + QPointF(0, -11));
     p.drawPath(s);
     p.end();
     a.frames.push_back({star, delayCs, GifDisposal::RestorePrevious,
-                        QRect((at - QPointF(8, 8)).toPoint(), QSize(17, 17)).intersected(QRect(QPoint(), size))});
+                        QRect((at - QPointF(13, 13)).toPoint(), QSize(27, 27)).intersected(QRect(QPoint(), size))});
   }
   return a;
 }
@@ -190,9 +190,17 @@ FramePainter FanCover(int k) {
     p.setPen(QPen(QColor(150, 100, 40), 3));
     p.setBrush(silk);
     p.drawEllipse(c, 42, 42);
+    // An embroidered blossom, the position in a seal below it.
+    p.save();
+    p.translate(c - QPointF(27, 36));
+    p.scale(0.55, 0.55);
     DrawFlower(p, QColor(230, 60, 80), QColor(250, 210, 80), 0);
-    OutlinedText(p, QRectF(c.x() - 20, c.y() - 22, 40, 44), QString::number(k), LatinFont(32, true),
-                 QColor(200, 40, 60), Qt::white, 3);
+    p.restore();
+    p.setPen(QPen(QColor(120, 20, 30), 1.2));
+    p.setBrush(QColor(200, 40, 60));
+    p.drawEllipse(c + QPointF(0, 22), 12, 12);
+    OutlinedText(p, QRectF(c.x() - 12, c.y() + 10, 24, 24), QString::number(k), LatinFont(18, true),
+                 Qt::white, QColor(120, 20, 30), 2);
   };
 }
 
@@ -378,6 +386,8 @@ void WuSong(std::vector<DrawnGif>& out) {
   AddCard(out, f + QStringLiteral("wusong.gif"), kTigerGold, QStringLiteral("武松"),
           Person(hero, [](QPainter& p, qreal ph) {
             const qreal punch = 10 * std::abs(std::sin(2 * kPi * ph));
+            p.setPen(QPen(QColor(130, 75, 40), 7, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(62, 44), QPointF(76 + punch, 50));
             p.setPen(QPen(QColor(150, 100, 70), 1));
             p.setBrush(QColor(230, 180, 130));
             p.drawEllipse(QPointF(80 + punch, 50), 6, 6);

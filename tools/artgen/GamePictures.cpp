@@ -105,16 +105,28 @@ void Normandy(std::vector<DrawnImage>& out) {
     out.push_back({204 + k, Position(t, [k](QPainter& p) { BeachPlace(p, k); }, k, false)});
 }
 
+// The maiden of a season among the season's petals, leaves or snow.
+Figure Seasonal(QColor robe, QColor trim, const QString& inHand, const QString& falling) {
+  const Figure maiden = PersonFigure(Maiden(robe, trim));
+  return [=](QPainter& p) {
+    const QPointF drift[] = {{8, 8}, {88, 16}, {16, 36}, {90, 44}, {70, 4}, {30, 2}, {80, 78}, {10, 70}};
+    for (int i = 0; i < 8; ++i)
+      Emoji(p, drift[i], 8 + (i % 3) * 2, falling);
+    maiden(p);
+    Emoji(p, {24, 58}, 20, inHand);
+  };
+}
+
 void ThreeSmiles(std::vector<DrawnImage>& out) {
   const Theme& t = GardenTheme();
   Add(out, t, {190, 191, QStringLiteral("春香"),
-               EmojiProp(QStringLiteral("🌸"), {24, 58}, 18, PersonFigure(Maiden({240, 150, 180}, {250, 230, 240})))});
+               Seasonal({240, 150, 180}, {250, 230, 240}, QStringLiteral("🌸"), QStringLiteral("🌸"))});
   Add(out, t, {200, 201, QStringLiteral("夏香"),
-               EmojiProp(QStringLiteral("🪷"), {24, 58}, 18, PersonFigure(Maiden({110, 190, 140}, {230, 250, 220})))});
+               Seasonal({110, 190, 140}, {230, 250, 220}, QStringLiteral("🪷"), QStringLiteral("🍃"))});
   Add(out, t, {198, 199, QStringLiteral("秋香"),
-               EmojiProp(QStringLiteral("🍁"), {24, 58}, 18, PersonFigure(Maiden({235, 150, 50}, {250, 230, 160})))});
+               Seasonal({235, 150, 50}, {250, 230, 160}, QStringLiteral("🍁"), QStringLiteral("🍂"))});
   Add(out, t, {192, 193, QStringLiteral("冬香"),
-               EmojiProp(QStringLiteral("❄️"), {24, 58}, 16, PersonFigure(Maiden({120, 160, 220}, {240, 245, 255})))});
+               Seasonal({120, 160, 220}, {240, 245, 255}, QStringLiteral("🏮"), QStringLiteral("❄️"))});
   for (int k = 1; k <= 4; ++k)
     out.push_back({193 + k, Position(t, [k](QPainter& p) { ScreenPlace(p, k); }, k, false)});
 }

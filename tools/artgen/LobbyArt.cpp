@@ -48,6 +48,14 @@ QImage MainBackground(int w, int h) {
   p.drawLine(0, 76, w, 76);
   p.setPen(QPen(QColor(120, 90, 40), 1));
   p.drawLine(0, 78, w, 78);
+  // A faint row of suits across the band, fading to the right.
+  const QString pattern[] = {QStringLiteral("♠"), QStringLiteral("♥"), QStringLiteral("♣"), QStringLiteral("♦")};
+  for (int i = 0; 470 + i * 34 < w - 80; ++i) {
+    p.setOpacity(0.16 * (1 - i * 0.06));
+    OutlinedText(p, QRectF(470 + i * 34, 16 + (i % 2) * 14, 28, 28), pattern[i % 4], LatinFont(22, true),
+                 QColor(230, 240, 255), QColor(230, 240, 255), 0.5);
+  }
+  p.setOpacity(1);
   // Emblem: four suits on a gold disc, then the title.
   QRadialGradient gold(QPointF(40, 32), 30);
   gold.setColorAt(0, QColor(255, 235, 150));
@@ -87,7 +95,7 @@ QImage MainBackground(int w, int h) {
   // A darker well behind the exit and minimise buttons at the top right.
   p.setPen(QPen(QColor(20, 35, 70), 1));
   p.setBrush(QColor(30, 50, 90, 160));
-  p.drawRoundedRect(QRectF(w - 46, 3, 38, 26), 8, 8);
+  p.drawRoundedRect(QRectF(w - 65, 2, 56, 28), 9, 9);
   // Window edge, inside the rounded region.
   p.setPen(QPen(QColor(200, 170, 90), 2));
   p.setBrush(Qt::NoBrush);
@@ -178,70 +186,124 @@ QImage Tab(bool active) {
   return image;
 }
 
-// The desk seen from above, on the desk ground's colour.
+// A card table seen from the front and a little above, on the desk ground's colour;
+// the chairs stand left and right of it.
 QImage Desk(bool playing) {
   QImage image = NewCanvas(50, 30, kRoomBlue);
   QPainter p(&image);
   Prepare(p);
+  const QColor wood(160, 95, 45), dark(80, 45, 20);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(30, 45, 70, 120));
-  p.drawRoundedRect(QRectF(4, 6, 44, 23), 6, 6);
-  QLinearGradient wood(0, 2, 0, 26);
-  wood.setColorAt(0, QColor(190, 125, 70));
-  wood.setColorAt(1, QColor(130, 75, 35));
-  p.setPen(QPen(QColor(80, 45, 20), 1));
-  p.setBrush(wood);
-  p.drawRoundedRect(QRectF(2.5, 2.5, 44, 22), 5, 5);
-  QLinearGradient felt(0, 6, 0, 21);
-  felt.setColorAt(0, playing ? QColor(60, 170, 90) : QColor(50, 130, 80));
-  felt.setColorAt(1, playing ? QColor(30, 120, 60) : QColor(30, 90, 55));
-  p.setPen(QPen(QColor(20, 60, 35), 1));
-  p.setBrush(felt);
-  p.drawRoundedRect(QRectF(6.5, 6.5, 36, 14), 3, 3);
+  p.setBrush(QColor(30, 45, 70, 110));
+  p.drawEllipse(QPointF(25, 27.5), 22, 2.5);
+  p.setPen(QPen(dark, 2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(13, 18), QPointF(13.5, 25));
+  p.drawLine(QPointF(37, 18), QPointF(36.5, 25));
+  p.setPen(QPen(Shade(wood, 90), 2.6, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(6, 18), QPointF(6, 28));
+  p.drawLine(QPointF(44, 18), QPointF(44, 28));
+  QPainterPath top;
+  top.moveTo(7, 3.5);
+  top.lineTo(43, 3.5);
+  top.lineTo(47.5, 14.5);
+  top.lineTo(2.5, 14.5);
+  top.closeSubpath();
+  QLinearGradient rim(0, 3, 0, 15);
+  rim.setColorAt(0, Shade(wood, 125));
+  rim.setColorAt(1, wood);
+  p.setPen(QPen(dark, 1));
+  p.setBrush(rim);
+  p.drawPath(top);
+  QPainterPath felt;
+  felt.moveTo(9.5, 5.5);
+  felt.lineTo(40.5, 5.5);
+  felt.lineTo(43.5, 12.5);
+  felt.lineTo(6.5, 12.5);
+  felt.closeSubpath();
+  QLinearGradient cloth(0, 5, 0, 13);
+  cloth.setColorAt(0, playing ? QColor(70, 180, 100) : QColor(50, 140, 85));
+  cloth.setColorAt(1, playing ? QColor(40, 130, 70) : QColor(30, 100, 60));
+  p.setPen(QPen(QColor(20, 60, 35), 0.8));
+  p.setBrush(cloth);
+  p.drawPath(felt);
+  p.setPen(QPen(dark, 1));
+  p.setBrush(Shade(wood, 80));
+  p.drawRect(QRectF(2.5, 14.5, 45, 4));
   if (playing) {
-    // Cards dealt on the felt and a glow around the table.
+    // Cards dealt on the felt, a stack of chips, and a warm glow: a game is on.
     for (int i = 0; i < 3; ++i) {
       p.save();
-      p.translate(18 + i * 7, 13.5);
-      p.rotate(-15 + i * 15);
-      p.setPen(QPen(QColor(80, 80, 80), 0.6));
-      p.setBrush(i == 1 ? QColor(250, 250, 245) : QColor(200, 50, 50));
-      p.drawRoundedRect(QRectF(-3, -4.5, 6, 9), 1, 1);
+      p.translate(19 + i * 6, 9);
+      p.rotate(-20 + i * 20);
+      p.setPen(QPen(QColor(70, 70, 70), 0.6));
+      p.setBrush(i == 1 ? QColor(250, 250, 245) : QColor(210, 50, 50));
+      p.drawRoundedRect(QRectF(-2.5, -3.5, 5, 7), 0.8, 0.8);
       p.restore();
     }
-    p.setPen(QPen(QColor(255, 220, 90, 200), 1.2));
+    p.setPen(QPen(QColor(120, 90, 10), 0.6));
+    p.setBrush(QColor(245, 200, 60));
+    for (int i = 0; i < 3; ++i)
+      p.drawEllipse(QPointF(36, 10.5 - i * 1.4), 2.6, 1.2);
+    p.setPen(QPen(QColor(255, 220, 90, 210), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(1, 1, 47, 25), 6, 6);
+    p.drawRoundedRect(QRectF(0.8, 1.2, 48.4, 19), 4, 4);
   }
   return image;
 }
 
-// A chair seen from above; an occupied one with its player's head and shoulders.
+// A wooden chair facing the desk; an occupied one with its player sitting on it.
 QImage Chair(int seat) {
   QImage image = NewCanvas(30, 30, kRoomBlue);
   QPainter p(&image);
   Prepare(p);
-  QLinearGradient wood(0, 0, 0, 30);
-  wood.setColorAt(0, QColor(175, 110, 60));
-  wood.setColorAt(1, QColor(120, 70, 35));
-  p.setPen(QPen(QColor(70, 40, 20), 1));
-  p.setBrush(wood);
-  p.drawRoundedRect(QRectF(3.5, 2.5, 23, 6), 2, 2);   // back rest
-  p.drawRoundedRect(QRectF(5.5, 8.5, 19, 18), 3, 3);  // seat
-  p.setBrush(QColor(200, 60, 50));
-  p.drawRoundedRect(QRectF(8.5, 11.5, 13, 12), 3, 3);  // cushion
+  const QColor wood(165, 100, 50), dark(90, 50, 20);
+  p.setPen(QPen(dark, 1.6, Qt::SolidLine, Qt::RoundCap));
+  // Legs.
+  p.drawLine(QPointF(7, 20), QPointF(6, 28.5));
+  p.drawLine(QPointF(23, 20), QPointF(24, 28.5));
+  p.drawLine(QPointF(10, 21), QPointF(10.5, 26.5));
+  p.drawLine(QPointF(20, 21), QPointF(19.5, 26.5));
+  // Back rest with three slats, then the seat.
+  QLinearGradient back(0, 2, 0, 16);
+  back.setColorAt(0, Shade(wood, 125));
+  back.setColorAt(1, wood);
+  p.setPen(QPen(dark, 1));
+  p.setBrush(back);
+  p.drawRoundedRect(QRectF(7.5, 1.5, 15, 4), 1.5, 1.5);
+  for (qreal x : {9.5, 14.0, 18.5})
+    p.drawRect(QRectF(x, 5.5, 2, 10));
+  QPainterPath seatTop;
+  seatTop.moveTo(7, 15.5);
+  seatTop.lineTo(23, 15.5);
+  seatTop.lineTo(25.5, 20.5);
+  seatTop.lineTo(4.5, 20.5);
+  seatTop.closeSubpath();
+  p.setBrush(Shade(wood, 115));
+  p.drawPath(seatTop);
+  p.setBrush(Shade(wood, 80));
+  p.drawRect(QRectF(4.5, 20.5, 21, 2));
   if (seat > 0) {
     const QColor shirts[] = {QColor(220, 70, 60), QColor(60, 130, 220), QColor(70, 170, 90)};
     const QColor shirt = shirts[seat - 1];
-    p.setPen(QPen(Shade(shirt, 55), 1));
-    p.setBrush(shirt);
-    p.drawRoundedRect(QRectF(4.5, 12.5, 21, 13), 6, 6);
-    QRadialGradient head(QPointF(13.5, 13), 7);
-    head.setColorAt(0, QColor(90, 70, 55));
-    head.setColorAt(1, QColor(35, 25, 20));
-    p.setPen(QPen(QColor(20, 15, 10), 1));
-    p.setBrush(head);
-    p.drawEllipse(QPointF(15, 16), 6, 6);
+    // Torso, arms and head in front of the back rest.
+    QLinearGradient cloth(8, 0, 22, 0);
+    cloth.setColorAt(0, Shade(shirt, 80));
+    cloth.setColorAt(0.5, Shade(shirt, 120));
+    cloth.setColorAt(1, Shade(shirt, 75));
+    p.setPen(QPen(Shade(shirt, 50), 1));
+    p.setBrush(cloth);
+    p.drawRoundedRect(QRectF(8.5, 9.5, 13, 11), 4, 4);
+    p.setBrush(Shade(shirt, 90));
+    p.drawRoundedRect(QRectF(5.5, 11, 4, 8), 2, 2);
+    p.drawRoundedRect(QRectF(20.5, 11, 4, 8), 2, 2);
+    p.setPen(QPen(QColor(150, 100, 70), 0.8));
+    p.setBrush(QColor(250, 214, 180));
+    p.drawEllipse(QPointF(15, 6), 4.2, 4.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 30, 25));
+    p.drawChord(QRectF(10.8, 1.6, 8.4, 6), 0, 180 * 16);
+    p.drawEllipse(QPointF(13.5, 6.6), 0.7, 0.8);
+    p.drawEllipse(QPointF(16.5, 6.6), 0.7, 0.8);
     OutlinedText(p, QRectF(19, 19, 11, 11), QString::number(seat), LatinFont(9, true), Qt::white,
                  Shade(shirt, 45), 2);
   }
@@ -263,6 +325,8 @@ QImage Strip(QColor top, QColor bottom, QColor line) {
   return image;
 }
 
+// Behind every game dialog. The table holds the pictures and both rows of cards
+// (about 90 to 490 pixels down); the score labels sit on the band below it.
 QImage GameBackground() {
   QImage image = NewCanvas(600, 600, kStaticBlue);
   QPainter p(&image);
@@ -270,29 +334,44 @@ QImage GameBackground() {
   QLinearGradient g(0, 0, 0, 600);
   g.setColorAt(0, QColor(96, 118, 156));
   g.setColorAt(0.5, QColor(124, 144, 177));
-  g.setColorAt(1, QColor(90, 108, 146));
+  g.setColorAt(1, QColor(104, 124, 160));
   p.setPen(Qt::NoPen);
   p.setBrush(g);
   p.drawRect(0, 0, 600, 600);
-  // Cloud scrolls in the corners, faint.
-  p.setOpacity(0.18);
-  for (const QPointF c : {QPointF(520, 120), QPointF(80, 470), QPointF(540, 520)})
-    DrawCloud(p, c, 110, QColor(235, 240, 255));
+  // Faint auspicious clouds along the top.
+  p.setOpacity(0.14);
+  DrawCloud(p, QPointF(90, 38), 110, QColor(235, 240, 255));
+  DrawCloud(p, QPointF(330, 52), 70, QColor(235, 240, 255));
+  DrawCloud(p, QPointF(520, 34), 130, QColor(235, 240, 255));
   p.setOpacity(1);
-  // The table where the pictures and cards lie.
-  QLinearGradient felt(0, 110, 0, 430);
-  felt.setColorAt(0, QColor(60, 110, 90));
-  felt.setColorAt(1, QColor(40, 85, 70));
-  p.setPen(QPen(QColor(150, 110, 60), 5));
+  // The table.
+  QLinearGradient felt(0, 90, 0, 492);
+  felt.setColorAt(0, QColor(62, 114, 94));
+  felt.setColorAt(1, QColor(38, 82, 68));
+  p.setPen(QPen(QColor(120, 80, 40), 6));
   p.setBrush(felt);
-  p.drawRoundedRect(QRectF(10, 95, 580, 345), 24, 24);
-  p.setPen(QPen(QColor(230, 200, 120, 120), 1.5));
+  p.drawRoundedRect(QRectF(8, 88, 584, 404), 26, 26);
+  p.setPen(QPen(QColor(200, 150, 80), 2));
   p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(QRectF(20, 105, 560, 325), 18, 18);
-  // Score board band.
-  p.setPen(QPen(QColor(60, 70, 100), 1));
-  p.setBrush(QColor(70, 86, 120, 160));
-  p.drawRoundedRect(QRectF(8, 450, 584, 142), 10, 10);
+  p.drawRoundedRect(QRectF(8, 88, 584, 404), 26, 26);
+  p.setPen(QPen(QColor(230, 200, 120, 110), 1.5));
+  p.drawRoundedRect(QRectF(20, 100, 560, 380), 18, 18);
+  // Corner ornaments on the table rim.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(230, 190, 90));
+  for (const QPointF c : {QPointF(30, 110), QPointF(570, 110), QPointF(30, 470), QPointF(570, 470)}) {
+    p.save();
+    p.translate(c);
+    p.rotate(45);
+    p.drawRect(QRectF(-4, -4, 8, 8));
+    p.restore();
+  }
+  // Score band.
+  p.setPen(QPen(QColor(60, 72, 104), 1));
+  p.setBrush(QColor(78, 94, 130, 170));
+  p.drawRoundedRect(QRectF(6, 498, 588, 96), 10, 10);
+  p.setPen(QPen(QColor(255, 255, 255, 40), 1));
+  p.drawLine(QPointF(16, 546), QPointF(584, 546));
   return image;
 }
 

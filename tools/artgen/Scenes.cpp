@@ -193,7 +193,10 @@ void CloudPlace(QPainter& p, int k) {
   rock.setColorAt(1, QColor(90, 80, 100));
   p.setBrush(rock);
   p.drawPolygon(QPolygonF({{14, 100}, {30, 30}, {46, 12}, {62, 28}, {86, 100}}));
-  Numeral(p, QRectF(34, 34, 26, 26), k, QColor(250, 230, 120), QColor(60, 40, 70));
+  p.setPen(QPen(QColor(120, 20, 20), 1.2));
+  p.setBrush(QColor(200, 40, 40));
+  p.drawEllipse(QPointF(47, 46), 13, 13);
+  Numeral(p, QRectF(35, 34, 24, 24), k, QColor(255, 235, 150), QColor(120, 20, 20));
   DrawCloud(p, {30, 80}, 44, QColor(245, 245, 255));
   DrawCloud(p, {72, 90}, 40, QColor(235, 235, 250));
 }

@@ -106,6 +106,9 @@ int main(int argc, char** argv) {
     sheet.push_back({d.path + QStringLiteral(" (%1 frames)").arg(frames.size()), strip, QSize(d.gif.width, d.gif.height)});
   }
 
+  const QImage desks = DeskGroundPreview(bitmaps);
+  sheet.push_back({QStringLiteral("preview: two desks of a desk ground"), desks, desks.size()});
+
   const std::vector<std::uint8_t> click = ClickWav();
   if (!WriteBytes(out.filePath(QStringLiteral("sound/Click.wav")),
                   QByteArray(reinterpret_cast<const char*>(click.data()), qsizetype(click.size()))))
