@@ -54,6 +54,7 @@ TEST_F(ArtFiles, EveryGifDecodesToTheDrawnFrames) {
       EXPECT_EQ(got.delayCs, want.delayCs);
       EXPECT_EQ(got.transparentIndex, want.transparentIndex);
       EXPECT_EQ(got.disposal, want.disposal);
+      EXPECT_EQ(got.interlaced, want.interlaced);
       EXPECT_EQ(QRect(got.left, got.top, got.width, got.height), QRect(want.left, want.top, want.width, want.height));
       EXPECT_TRUE(got.indices == want.indices) << "pixels differ";
     }
@@ -74,7 +75,7 @@ TEST_F(ArtFiles, TheGamesFindEveryGifTheyOpen) {
 
 // Cards rest on 73 x 100 home spots; everything else covers a 110 x 150 picture.
 TEST_F(ArtFiles, AnimationsFitTheirPlacesAndMove) {
-  bool transparency = false, restoreBackground = false, restorePrevious = false;
+  bool transparency = false, restoreBackground = false, restorePrevious = false, interlaced = false;
   for (const DrawnGif& d : *s_gifs) {
     SCOPED_TRACE(d.path.toStdString());
     const bool card = d.path.startsWith(QStringLiteral("gif/cao/")) || d.path.startsWith(QStringLiteral("gif/wspic/")) ||
@@ -87,12 +88,14 @@ TEST_F(ArtFiles, AnimationsFitTheirPlacesAndMove) {
       transparency |= f.transparentIndex.has_value();
       restoreBackground |= f.disposal == GifDisposal::RestoreBackground;
       restorePrevious |= f.disposal == GifDisposal::RestorePrevious;
+      interlaced |= f.interlaced;
     }
   }
   // The control's compositing gets used.
   EXPECT_TRUE(transparency);
   EXPECT_TRUE(restoreBackground);
   EXPECT_TRUE(restorePrevious);
+  EXPECT_TRUE(interlaced);
 }
 
 TEST(ClickSound, IsAShortPlayableClick) {

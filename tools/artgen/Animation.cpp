@@ -193,6 +193,7 @@ GifImage ToGif(const Animation& animation) {
     f.height = area.height();
     f.delayCs = spec.delayCs;
     f.disposal = spec.disposal;
+    f.interlaced = animation.interlaced;
     bool anyTransparent = false;
     for (int y = area.top(); y <= area.bottom(); ++y) {
       const auto* row = reinterpret_cast<const QRgb*>(frames[n].constScanLine(y));

@@ -23,6 +23,7 @@ struct Animation {
   QSize size;
   QColor matte;  // half-transparent edges are blended onto this colour
   std::vector<AnimationFrame> frames;
+  bool interlaced = false;  // rows in the four interlace passes
 };
 
 GifImage ToGif(const Animation& animation);

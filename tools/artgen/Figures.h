@@ -27,6 +27,7 @@ struct PersonLook {
   Mood mood = Mood::Smile;
   qreal build = 1.0;    // width of the body: 0.8 thin, 1.2 broad
   bool armour = false;  // scale armour over the robe
+  bool shadingEyes = false;  // the right hand raised flat over the brow, looking out
 };
 // A standing figure; the hands end near (24, 62) and (76, 62) for props.
 void DrawPerson(QPainter& p, const PersonLook& look, qreal phase = 0);

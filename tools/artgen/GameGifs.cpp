@@ -154,12 +154,13 @@ void Roads(std::vector<DrawnGif>& out, const QString& folder) {
   const Road roads[] = {{QStringLiteral("1"), QStringLiteral("华容道"), true},
                         {QStringLiteral("2"), QStringLiteral("大路"), false},
                         {QStringLiteral("3"), QStringLiteral("小路"), true}};
-  for (const Road& r : roads)
-    out.push_back({folder + r.file + QStringLiteral(".gif"),
-                   ToGif(Opaque(kPlace, 4, 60, Place(MountainTheme(), r.name, [r](QPainter& p, qreal ph) {
-                     DrawMountainPass(p, r.name, r.narrow, 0.25 + 0.75 * std::abs(std::sin(kPi * ph)));
-                   }))),
-                   kFelt});
+  for (const Road& r : roads) {
+    Animation mist = Opaque(kPlace, 4, 60, Place(MountainTheme(), r.name, [r](QPainter& p, qreal ph) {
+      DrawMountainPass(p, r.name, r.narrow, 0.25 + 0.75 * std::abs(std::sin(kPi * ph)));
+    }));
+    mist.interlaced = true;  // so that real files exercise the interlaced rows too
+    out.push_back({folder + r.file + QStringLiteral(".gif"), ToGif(mist), kFelt});
+  }
 }
 
 // The covers of the hide-and-guess games: what the guesser sees over each position.
@@ -346,11 +347,11 @@ void StrawBoats(std::vector<DrawnGif>& out) {
           [](QPainter& p, qreal ph) { DrawDrum(p, std::abs(std::sin(2 * kPi * ph))); });
   AddCard(out, f + QStringLiteral("fangjian.gif"), kClientBlue, QStringLiteral("放箭"),
           Person(archer, [](QPainter& p, qreal ph) { DrawBow(p, {70, 58}, std::abs(std::sin(kPi * ph))); }));
+  watcher.shadingEyes = true;
   AddCard(out, f + QStringLiteral("guanwang.gif"), kClientBlue, QStringLiteral("观望"),
           Person(watcher, [](QPainter& p, qreal ph) {
-            p.setPen(QPen(QColor(200, 160, 120), 1));
-            p.setBrush(QColor(250, 214, 180));
-            p.drawEllipse(QPointF(40 + 20 * std::sin(2 * kPi * ph), 18), 8, 3.5);
+            // The boats he watches drift across the river behind him.
+            Emoji(p, QPointF(4 + 30 * ph, 8), 18, QStringLiteral("⛵"));
           }));
   AddCard(out, f + QStringLiteral("caoxiao.gif"), kClientBlue, QStringLiteral("嘲笑"),
           Person(cao, [](QPainter& p, qreal ph) {

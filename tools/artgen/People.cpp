@@ -194,6 +194,8 @@ void DrawPerson(QPainter& p, const PersonLook& look, qreal phase) {
 
   // Sleeves and hands.
   for (int side : {-1, 1}) {
+    if (side > 0 && look.shadingEyes)
+      continue;
     QPainterPath sleeve;
     const qreal sx = 50 + side * 10 * look.build;
     sleeve.moveTo(sx, 39);
@@ -219,6 +221,21 @@ void DrawPerson(QPainter& p, const PersonLook& look, qreal phase) {
   p.drawEllipse(kHead, kHeadRadius, kHeadRadius);
   Face(p, look);
   Hairdo(p, look, true);
+  if (look.shadingEyes) {
+    const qreal sx = 50 + 10 * look.build;
+    QPainterPath sleeve;
+    sleeve.moveTo(sx - 2, 39);
+    sleeve.cubicTo(sx + 14, 36, 74, 28, 68, 18);
+    sleeve.lineTo(62, 20);
+    sleeve.cubicTo(66, 28, sx + 4, 34, sx - 4, 46);
+    sleeve.closeSubpath();
+    p.setPen(QPen(Shade(look.robe, 50), 1));
+    p.setBrush(Shade(look.robe, 95));
+    p.drawPath(sleeve);
+    p.setPen(QPen(Shade(look.skin, 70), 0.8));
+    p.setBrush(look.skin);
+    p.drawEllipse(QPointF(58, 18.5), 8, 3);
+  }
   p.restore();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -66,6 +67,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: morvane-artgen <output folder> <contact sheet.png>\n");
     return 2;
   }
+  // Without these the pictures would silently lose their text and emoji.
+  for (const char* family : {"WenQuanYi Zen Hei", "DejaVu Serif", "Noto Color Emoji"})
+    if (!QFontDatabase::hasFamily(QString::fromLatin1(family))) {
+      std::fprintf(stderr, "morvane-artgen: font \"%s\" is not installed (tools/setup.sh installs it)\n", family);
+      return 1;
+    }
   const QDir out(QString::fromLocal8Bit(argv[1]));
   std::vector<ContactEntry> sheet;
   QStringList failures;
