@@ -17,7 +17,7 @@ void U16(std::vector<std::uint8_t>& b, std::uint16_t v) {
 }
 void Tag(std::vector<std::uint8_t>& b, const char* t) { b.insert(b.end(), t, t + 4); }
 
-struct WavSpec {
+struct WavLayout {
   std::uint16_t format = 1, channels = 1, bits = 16;
   std::uint32_t rate = 8000;
   std::vector<std::uint8_t> data{1, 2, 3, 4};
@@ -25,7 +25,7 @@ struct WavSpec {
   bool oddExtraChunk = false;
 };
 
-std::vector<std::uint8_t> Wav(const WavSpec& s) {
+std::vector<std::uint8_t> Wav(const WavLayout& s) {
   std::vector<std::uint8_t> fmt, data, b;
   Tag(fmt, "fmt ");
   U32(fmt, 16);
@@ -56,7 +56,7 @@ std::vector<std::uint8_t> Wav(const WavSpec& s) {
 TEST(ParseWav, ReadsPcmAndSkipsOtherChunks) {
   struct Row {
     const char* name;
-    WavSpec spec;
+    WavLayout layout;
     std::size_t samples;
   };
   const Row rows[] = {
@@ -67,11 +67,11 @@ TEST(ParseWav, ReadsPcmAndSkipsOtherChunks) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    const auto pcm = platform::ParseWav(Wav(row.spec));
+    const auto pcm = platform::ParseWav(Wav(row.layout));
     ASSERT_TRUE(pcm.has_value());
-    EXPECT_EQ(pcm->channels, row.spec.channels);
-    EXPECT_EQ(pcm->bitsPerSample, row.spec.bits);
-    EXPECT_EQ(pcm->sampleRate, static_cast<int>(row.spec.rate));
+    EXPECT_EQ(pcm->channels, row.layout.channels);
+    EXPECT_EQ(pcm->bitsPerSample, row.layout.bits);
+    EXPECT_EQ(pcm->sampleRate, static_cast<int>(row.layout.rate));
     EXPECT_EQ(pcm->samples.size(), row.samples);
   }
 }

@@ -180,8 +180,8 @@ GifImage ToGif(const Animation& animation) {
   gif.loopCount = 0;
 
   for (std::size_t n = 0; n < frames.size(); ++n) {
-    const AnimationFrame& spec = animation.frames[n];
-    QRect area = spec.area;
+    const AnimationFrame& drawn = animation.frames[n];
+    QRect area = drawn.area;
     // Only a frame drawn over a kept predecessor can be written as the changed part.
     const bool overKept = n > 0 && animation.frames[n - 1].disposal == GifDisposal::Keep;
     if (area.isEmpty())
@@ -191,8 +191,8 @@ GifImage ToGif(const Animation& animation) {
     f.top = area.top();
     f.width = area.width();
     f.height = area.height();
-    f.delayCs = spec.delayCs;
-    f.disposal = spec.disposal;
+    f.delayCs = drawn.delayCs;
+    f.disposal = drawn.disposal;
     f.interlaced = animation.interlaced;
     bool anyTransparent = false;
     for (int y = area.top(); y <= area.bottom(); ++y) {
