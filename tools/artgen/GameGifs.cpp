@@ -294,10 +294,19 @@ FramePainter CurtainCover(int k) {
 FramePainter SomersaultCloud(int k) {
   return [k](QPainter& p, int, qreal phase) {
     const qreal t = 2 * kPi * phase;
-    const QPointF c(54 + 5 * std::sin(t), 76 + 4 * std::cos(t));
-    DrawCloud(p, c + QPointF(-8, 10), 92, QColor(250, 235, 160));
-    DrawCloud(p, c + QPointF(10, -14), 70, QColor(255, 250, 225));
-    OutlinedText(p, QRectF(c.x() - 22, c.y() - 28, 44, 44), QString::number(k), LatinFont(30, true),
+    const QPointF c(54 + 4 * std::sin(t), 84 + 3 * std::cos(t));
+    // The cloud's trail curls up behind it.
+    QPainterPath trail;
+    trail.moveTo(c + QPointF(28, -4));
+    trail.cubicTo(c + QPointF(52, -26), c + QPointF(38, -58 + 4 * std::sin(t)), c + QPointF(14, -66));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(200, 150, 40), 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(trail);
+    p.setPen(QPen(QColor(255, 240, 180), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(trail);
+    DrawCloud(p, c + QPointF(0, 10), 80, QColor(250, 215, 110));
+    DrawCloud(p, c + QPointF(4, -10), 58, QColor(255, 250, 225));
+    OutlinedText(p, QRectF(c.x() - 20, c.y() - 26, 40, 40), QString::number(k), LatinFont(28, true),
                  QColor(200, 70, 30), Qt::white, 3);
   };
 }

@@ -351,10 +351,12 @@ void DrawMountainPass(QPainter& p, const QString& sign, bool narrow, qreal mist)
 void DrawCloud(QPainter& p, QPointF centre, qreal size, QColor colour) {
   QPainterPath cloud;
   const qreal r = size / 4;
+  // Puffs on top, smaller puffs along the bottom: no flat underside.
   cloud.addEllipse(centre + QPointF(-r * 1.2, 0), r, r * 0.8);
   cloud.addEllipse(centre + QPointF(0, -r * 0.5), r * 1.2, r);
   cloud.addEllipse(centre + QPointF(r * 1.3, 0), r, r * 0.85);
-  cloud.addRoundedRect(QRectF(centre + QPointF(-r * 2, 0), QSizeF(r * 4.2, r * 0.9)), r * 0.4, r * 0.4);
+  for (int i = 0; i < 4; ++i)
+    cloud.addEllipse(centre + QPointF(r * (-1.55 + i * 1.05), r * (0.45 + 0.1 * (i % 2))), r * 0.6, r * 0.5);
   cloud.setFillRule(Qt::WindingFill);
   cloud = cloud.simplified();
   QLinearGradient g(centre + QPointF(0, -r * 1.5), centre + QPointF(0, r));
