@@ -23,6 +23,7 @@ struct DrawnGif {
 };
 
 std::vector<DrawnImage> DrawLobbyBitmaps();
+std::vector<DrawnImage> DrawDeskBitmaps();
 std::vector<DrawnImage> DrawGamePictures();
 std::vector<DrawnImage> DrawIcons();
 std::vector<DrawnImage> DrawCursors();

@@ -78,8 +78,9 @@ int main(int argc, char** argv) {
   QStringList failures;
 
   std::vector<DrawnImage> bitmaps = DrawLobbyBitmaps();
-  for (DrawnImage& d : DrawGamePictures())
-    bitmaps.push_back(std::move(d));
+  for (auto* draw : {&DrawDeskBitmaps, &DrawGamePictures})
+    for (DrawnImage& d : draw())
+      bitmaps.push_back(std::move(d));
   const std::vector<DrawnImage> icons = DrawIcons();
   const std::vector<DrawnImage> cursors = DrawCursors();
   const std::vector<res::SizedResource> cursorSizes = CursorSizes();
