@@ -86,7 +86,7 @@ FramePainter Card(QColor rim, const QString& title, FigurePainter figure) {
     p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 5, 5);
     p.save();
     p.setClipRect(r.adjusted(4, 4, -4, -4));
-    p.translate(5, 6);
+    p.translate(5, 9);
     p.scale(0.61, 0.61);
     figure(p, phase);
     p.restore();
