@@ -35,7 +35,8 @@ public:
                              static_cast<std::size_t>(bytes.size())});
         if (!pcm || !Load())
             return;
-        std::thread([this, pcm = std::move(*pcm)] { Play(pcm); }).detach();
+        // The thread owns copies of everything it uses: it may outlive this object at exit.
+        std::thread([api = *m_api, pcm = std::move(*pcm)] { Play(api, pcm); }).detach();
     }
 
 private:
@@ -70,19 +71,19 @@ private:
         return m_api.has_value();
     }
 
-    void Play(const WavPcm& pcm) const {
+    static void Play(const Api& api, const WavPcm& pcm) {
         constexpr int kPlayback = 0, kFormatU8 = 1, kFormatS16Le = 2, kInterleaved = 3;
         constexpr unsigned kLatencyUs = 100000;
         void* handle = nullptr;
-        if (m_api->open(&handle, "default", kPlayback, 0) < 0)
+        if (api.open(&handle, "default", kPlayback, 0) < 0)
             return;
         const int format = pcm.bitsPerSample == 8 ? kFormatU8 : kFormatS16Le;
         const std::size_t frameBytes = static_cast<std::size_t>(pcm.channels) * pcm.bitsPerSample / 8;
-        if (m_api->setParams(handle, format, kInterleaved, static_cast<unsigned>(pcm.channels),
+        if (api.setParams(handle, format, kInterleaved, static_cast<unsigned>(pcm.channels),
                              static_cast<unsigned>(pcm.sampleRate), 1, kLatencyUs) >= 0 &&
-            m_api->writei(handle, pcm.samples.data(), pcm.samples.size() / frameBytes) >= 0)
-            m_api->drain(handle);
-        m_api->close(handle);
+            api.writei(handle, pcm.samples.data(), pcm.samples.size() / frameBytes) >= 0)
+            api.drain(handle);
+        api.close(handle);
     }
 
     std::once_flag m_loadOnce;
