@@ -57,13 +57,61 @@ QImage ContactSheet(const std::vector<ContactEntry>& entries) {
   return sheet;
 }
 
+namespace {
+
+QImage Find(const std::vector<DrawnImage>& bitmaps, int id) {
+  for (const DrawnImage& d : bitmaps)
+    if (d.id == id)
+      return d.image;
+  return QImage();
+}
+
+// As the picture button shows it: the corner colour is see-through.
+QImage Shaped(QImage image) {
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  const QRgb corner = image.pixel(0, 0);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == corner)
+        image.setPixel(x, y, 0);
+  return image;
+}
+
+} // namespace
+
+QImage MainWindowPreview(const std::vector<DrawnImage>& bitmaps) {
+  QImage view = Find(bitmaps, res::IDB_MAIN_SMALL).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&view);
+  p.setFont(CjkFont(12));
+  // Tab bar at (205, 80)-(795, 105): background, bottom line, two tabs, the arrows.
+  p.fillRect(QRect(205, 80, 590, 25), QColor(230, 230, 200));
+  p.setPen(QColor(140, 120, 100));
+  p.drawLine(205, 104, 795, 104);
+  const QString captions[] = {QStringLiteral("游戏大厅"), QStringLiteral("房间一")};
+  for (int i = 0; i < 2; ++i) {
+    const QRect tab(210 + i * 62, 85, 60, 20);
+    p.drawImage(tab, Find(bitmaps, i == 0 ? res::IDB_TAB_ACTIVE : res::IDB_TAB_INACTIVE));
+    p.setPen(i == 0 ? QColor(60, 160, 200) : QColor(140, 120, 100));
+    p.drawRect(tab.adjusted(0, 0, -1, i == 0 ? 0 : -1));
+    p.setPen(Qt::black);
+    p.drawText(tab, Qt::AlignCenter, captions[i]);
+  }
+  p.drawImage(750, 83, Find(bitmaps, res::IDB_LEFT_DISABLED));
+  p.drawImage(771, 83, Find(bitmaps, res::IDB_RIGHT_ENABLED));
+  // Hall tree entries with their images.
+  const int images[] = {res::IDB_TREE_GROUP, res::IDB_TREE_COMMON, res::IDB_TREE_CHALLENGE};
+  const QString names[] = {QStringLiteral("休闲游戏"), QStringLiteral("田忌赛马大厅"), QStringLiteral("擂台赛大厅")};
+  for (int i = 0; i < 3; ++i) {
+    p.drawImage(12 + (i > 0) * 16, 88 + i * 20, Find(bitmaps, images[i]));
+    p.drawText(32 + (i > 0) * 16, 101 + i * 20, names[i]);
+  }
+  p.drawImage(740, 6, Shaped(Find(bitmaps, res::IDB_MINIMISE)));
+  p.drawImage(765, 6, Shaped(Find(bitmaps, res::IDB_EXIT)));
+  return view;
+}
+
 QImage DeskGroundPreview(const std::vector<DrawnImage>& bitmaps) {
-  auto bitmap = [&](int id) {
-    for (const DrawnImage& d : bitmaps)
-      if (d.id == id)
-        return d.image;
-    return QImage();
-  };
+  auto bitmap = [&](int id) { return Find(bitmaps, id); };
   QImage view = NewCanvas(320, 120, QColor(82, 113, 156));
   QPainter p(&view);
   p.setFont(CjkFont(12));

@@ -18,4 +18,8 @@ QImage ContactSheet(const std::vector<ContactEntry>& entries);
 // idle with a player waiting and one playing, to judge desks and chairs together.
 QImage DeskGroundPreview(const std::vector<DrawnImage>& bitmaps);
 
+// The small main window with its tab bar, hall tree images and picture buttons in
+// place, to judge the lobby bitmaps together.
+QImage MainWindowPreview(const std::vector<DrawnImage>& bitmaps);
+
 } // namespace artgen

@@ -114,6 +114,8 @@ int main(int argc, char** argv) {
     sheet.push_back({d.path + QStringLiteral(" (%1 frames)").arg(frames.size()), strip, QSize(d.gif.width, d.gif.height)});
   }
 
+  const QImage lobby = MainWindowPreview(bitmaps);
+  sheet.push_back({QStringLiteral("preview: the main window"), lobby, lobby.size()});
   const QImage desks = DeskGroundPreview(bitmaps);
   sheet.push_back({QStringLiteral("preview: two desks of a desk ground"), desks, desks.size()});
 
