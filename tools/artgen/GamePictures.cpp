@@ -17,8 +17,6 @@ namespace {
 
 using Figure = std::function<void(QPainter&)>;
 
-const QString kNumerals[] = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
-                             QStringLiteral("四")};
 
 QImage Picture(const Theme& theme, const Figure& figure, const QString& name, bool selected) {
   QImage image = NewCanvas(res::kGamePictureWidth, res::kGamePictureHeight);
@@ -38,7 +36,7 @@ QImage Picture(const Theme& theme, const Figure& figure, const QString& name, bo
 
 // A position: the theme's hiding place with the position's numeral.
 QImage Position(const Theme& theme, const Figure& place, int position, bool selected) {
-  return Picture(theme, place, kNumerals[position - 1] + QStringLiteral("号位置"), selected);
+  return Picture(theme, place, PositionNumeral(position) + QStringLiteral("号位置"), selected);
 }
 
 struct Item {

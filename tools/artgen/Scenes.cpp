@@ -11,15 +11,19 @@
 namespace artgen {
 namespace {
 
-const QString kNumerals[] = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
-                             QStringLiteral("四")};
 const QColor kGold(245, 200, 60);
 
 void Numeral(QPainter& p, const QRectF& box, int k, QColor fill, QColor outline) {
-  OutlinedText(p, box, kNumerals[k - 1], CjkFont(box.height() * 0.8, true), fill, outline, 2.5);
+  OutlinedText(p, box, PositionNumeral(k), CjkFont(box.height() * 0.8, true), fill, outline, 2.5);
 }
 
 } // namespace
+
+QString PositionNumeral(int k) {
+  static const QString numerals[] = {QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"),
+                                     QStringLiteral("四")};
+  return numerals[k - 1];
+}
 
 const Theme& StableTheme() {
   static const Theme t{{250, 225, 170}, {215, 170, 110}, {150, 110, 60}, {110, 60, 25}, {255, 245, 220}};

@@ -15,6 +15,9 @@ struct Theme {
   QColor text;
 };
 
+// The numeral of position k (1 to 4) as the games write it: 一, 二, 三, 四.
+QString PositionNumeral(int k);
+
 const Theme& StableTheme();
 const Theme& NormandyTheme();
 const Theme& GardenTheme();
