@@ -7,16 +7,12 @@
 
 #include "res/ResourceIds.h"
 
-#include <QLinearGradient>
-#include <QPainterPath>
-
 #include <functional>
 
 namespace artgen {
 namespace {
 
 using Figure = std::function<void(QPainter&)>;
-
 
 QImage Picture(const Theme& theme, const Figure& figure, const QString& name, bool selected) {
   QImage image = NewCanvas(res::kGamePictureWidth, res::kGamePictureHeight);
