@@ -41,6 +41,40 @@ const Expected kExpectedBitmaps[] = {
     {"shared position pictures", {260, 261, 262, 263}, {110, 150}},
 };
 
+// The game files by the paths the games open, spelled as the games spell them.
+struct GameFiles {
+  const char* game;
+  std::vector<const char*> paths;
+};
+
+const GameFiles kGameFiles[] = {
+    {"horse race", {"gif\\horse\\horse1.gif", "gif\\horse\\horse2.gif", "gif\\horse\\horse3.gif"}},
+    {"Huarong pass", {"gif\\hrpic\\1.gif", "gif\\hrpic\\2.gif", "gif\\hrpic\\3.gif", "gif\\hrpic\\f1.gif",
+                      "gif\\hrpic\\f2.gif", "gif\\hrpic\\f3.gif"}},
+    {"red flower", {"gif\\qypic\\1.gif", "gif\\qypic\\2.gif", "gif\\qypic\\3.gif", "gif\\qypic\\f1.gif",
+                    "gif\\qypic\\f2.gif", "gif\\qypic\\f3.gif"}},
+    {"landing", {"gif\\nmpic\\find1.gif", "gif\\nmpic\\find2.gif", "gif\\nmpic\\find3.gif", "gif\\nmpic\\find4.gif"}},
+    {"three smiles", {"gif\\sxpic\\find1.gif", "gif\\sxpic\\find2.gif", "gif\\sxpic\\find3.gif", "gif\\sxpic\\find4.gif"}},
+    {"bone demon", {"gif\\sun\\sun1.gif", "gif\\sun\\sun2.gif", "gif\\sun\\sun3.gif", "gif\\sun\\sun4.gif"}},
+    {"straw boats", {"gif\\cao\\jingong.gif", "gif\\cao\\jiejian.gif", "gif\\cao\\saorao.gif", "gif\\cao\\fangjian.gif",
+                     "gif\\cao\\guanwang.gif", "gif\\cao\\caoxiao.gif"}},
+    {"Wu Song", {"gif\\wspic\\yinzi.gif", "gif\\wspic\\jiuhu.gif", "gif\\wspic\\wusong.gif", "gif\\wspic\\guanfu.gif",
+                 "gif\\wspic\\laohu.gif"}},
+    {"happiness", {"gif\\xfpic\\fukuan.gif", "gif\\xfpic\\jiache.gif", "gif\\xfpic\\anmo.gif", "gif\\xfpic\\doufeng.gif",
+                   "gif\\xfpic\\gouwu.gif", "gif\\xfpic\\meirong.gif"}},
+    {"the click of the find games", {"sound\\Click.wav"}},
+};
+
+TEST(Resources, EveryGameFileIsFoundByItsGamePath) {
+  for (const GameFiles& row : kGameFiles) {
+    SCOPED_TRACE(row.game);
+    for (const char* path : row.paths) {
+      SCOPED_TRACE(path);
+      EXPECT_FALSE(platform::GameFilePath(QString::fromLatin1(path)).isEmpty());
+    }
+  }
+}
+
 TEST(Resources, EveryBitmapExistsAtItsSize) {
   for (const Expected& row : kExpectedBitmaps) {
     SCOPED_TRACE(row.role);
