@@ -6,6 +6,7 @@
 #include "net/ByteWriter.h"
 
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -21,7 +22,13 @@ public:
     static constexpr size_t kSize = N;
 
     FixedText() = default;
-    FixedText(std::string_view gbk) { Set(gbk); } // NOLINT: a text field is set from text
+    // A text field is set from text of any kind that views as GBK bytes.
+    template <class Text>
+        requires std::convertible_to<const Text&, std::string_view>
+    FixedText(const Text& gbk) // NOLINT(google-explicit-constructor)
+    {
+        Set(gbk);
+    }
 
     void Set(std::string_view gbk)
     {
