@@ -1,0 +1,203 @@
+#include "server/Connection.h"
+
+#include "server/Log.h"
+
+#include <asio/post.hpp>
+#include <asio/write.hpp>
+
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
+#include <exception>
+
+namespace server {
+
+namespace {
+using SteadyClock = std::chrono::steady_clock;
+
+std::string PeerAddress(const asio::ip::tcp::socket& s)
+{
+    asio::error_code ec;
+    const auto ep = s.remote_endpoint(ec);
+    return ec ? std::string("?") : ep.address().to_string();
+}
+} // namespace
+
+Connection::Connection(asio::ip::tcp::socket socket, const ConnectionLimits& limits, EnvelopeRules rules, Gone gone)
+    : socket_(std::move(socket)), limits_(limits), reader_(rules), gate_(limits.flood, SteadyClock::now()),
+      queue_(limits.send), deadline_(socket_.get_executor()), floodTimer_(socket_.get_executor()),
+      gone_(std::move(gone)), address_(PeerAddress(socket_))
+{
+}
+
+// Keepalive finds a half-open peer of a logged-in player (who may be silent for hours).
+void Connection::Tune()
+{
+    const int fd = socket_.native_handle();
+    const int on = 1;
+    setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &limits_.keepAlive.idleSeconds, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &limits_.keepAlive.intervalSeconds, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &limits_.keepAlive.probes, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    if (limits_.sendBufferBytes > 0)
+        setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &limits_.sendBufferBytes, sizeof(int));
+}
+
+void Connection::Start(std::unique_ptr<Session> session)
+{
+    session_ = std::move(session);
+    Tune();
+    LogLine("connect " + address_);
+    ArmDeadline(limits_.requestDeadline);
+    Read();
+}
+
+void Connection::ArmDeadline(std::chrono::milliseconds after)
+{
+    deadline_.expires_after(after);
+    deadline_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+        if (!ec)
+            self->Close("no login in time");
+    });
+}
+
+void Connection::Read()
+{
+    socket_.async_read_some(asio::buffer(buffer_), [self = shared_from_this()](const asio::error_code& ec, size_t n) {
+        if (self->closed_)
+            return;
+        if (ec) {
+            self->Close(ec == asio::error::eof ? "peer closed" : ec.message());
+            return;
+        }
+        self->OnBytes(n);
+        if (!self->closed_)
+            self->Read();
+    });
+}
+
+void Connection::OnBytes(size_t n)
+{
+    if (!loggedIn_) {
+        bytesBeforeLogin_ += n;
+        if (bytesBeforeLogin_ > limits_.preLoginBytes) {
+            Close("too many bytes before login");
+            return;
+        }
+    }
+    std::vector<InFrame> frames;
+    const bool ok = reader_.Feed(std::span(buffer_.data(), n), frames);
+    const auto now = SteadyClock::now();
+    for (InFrame& f : frames) {
+        const bool throttled = session_->Throttled(f);
+        if (!gate_.Offer(std::move(f), throttled, now)) {
+            Close("flood");
+            return;
+        }
+    }
+    Drain();
+    if (!ok && !closed_)
+        Close("malformed envelope: " + reader_.Fault());
+}
+
+void Connection::Drain()
+{
+    if (closed_)
+        return;
+    for (const InFrame& f : gate_.Release(SteadyClock::now())) {
+        if (!Handle(f))
+            return;
+    }
+    if (const auto next = gate_.NextRelease()) {
+        floodTimer_.expires_at(*next);
+        floodTimer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+            if (!ec)
+                self->Drain();
+        });
+    }
+}
+
+bool Connection::Handle(const InFrame& frame)
+{
+    if (closed_)
+        return false;
+    bool ok = false;
+    try {
+        ok = session_->OnFrame(frame);
+    } catch (const std::exception& e) {
+        Close(std::string("handler failed: ") + e.what());
+        return false;
+    }
+    if (!ok) {
+        Close("malformed request");
+        return false;
+    }
+    if (!validRequestSeen_ && !loggedIn_ && !closed_) {
+        validRequestSeen_ = true;
+        ArmDeadline(limits_.loginDeadline);
+    }
+    return !closed_;
+}
+
+void Connection::LoggedIn()
+{
+    loggedIn_ = true;
+    deadline_.cancel();
+}
+
+void Connection::Send(OutFrame frame)
+{
+    if (closed_)
+        return;
+    if (!queue_.Push(std::move(frame))) {
+        Close("send queue full: peer not reading");
+        return;
+    }
+    Flush();
+}
+
+void Connection::Flush()
+{
+    std::vector<OutFrame> batch = queue_.TakeBatch();
+    if (batch.empty())
+        return;
+    std::vector<asio::const_buffer> buffers;
+    buffers.reserve(batch.size());
+    for (const OutFrame& f : batch)
+        buffers.emplace_back(asio::buffer(*f));
+    asio::async_write(socket_, buffers,
+        [self = shared_from_this(), batch = std::move(batch)](const asio::error_code& ec, size_t) {
+            self->queue_.BatchDone();
+            if (self->closed_)
+                return;
+            if (ec) {
+                self->Close(ec.message());
+                return;
+            }
+            self->Flush();
+        });
+}
+
+void Connection::Close(std::string_view why)
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    LogLine("close " + address_ + ": " + std::string(why));
+    asio::error_code ec;
+    socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ec);
+    socket_.close(ec);
+    deadline_.cancel();
+    floodTimer_.cancel();
+    // The session hears of it on a later turn of the loop, so a room in the middle of
+    // a broadcast never sees its list of players change under it.
+    asio::post(socket_.get_executor(), [self = shared_from_this()] {
+        self->session_->OnClosed();
+        if (self->gone_)
+            self->gone_();
+    });
+}
+
+} // namespace server

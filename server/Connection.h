@@ -1,0 +1,63 @@
+#pragma once
+// One accepted TCP connection on the loop: reads requests through the envelope reader
+// and the flood gate into its session, writes through the bounded send queue in
+// gathered writes, keeps the pre-login deadlines and guards every handler, so an
+// exception or a malformed request closes this connection and nothing else.
+#include "server/ConnectionLimits.h"
+#include "server/EnvelopeReader.h"
+#include "server/FloodGate.h"
+#include "server/Link.h"
+#include "server/SendQueue.h"
+#include "server/Session.h"
+
+#include <asio/ip/tcp.hpp>
+#include <asio/steady_timer.hpp>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace server {
+
+class Connection : public Link, public std::enable_shared_from_this<Connection> {
+public:
+    using Gone = std::function<void()>;
+
+    Connection(asio::ip::tcp::socket socket, const ConnectionLimits& limits, EnvelopeRules rules, Gone gone);
+
+    // Starts reading; `session` talks through this connection.
+    void Start(std::unique_ptr<Session> session);
+
+    void Send(OutFrame frame) override;
+    void Close(std::string_view why) override;
+    const std::string& Address() const override { return address_; }
+    void LoggedIn() override;
+
+private:
+    void Read();
+    void OnBytes(size_t n);
+    void Drain();
+    bool Handle(const InFrame& frame);
+    void Flush();
+    void ArmDeadline(std::chrono::milliseconds after);
+    void Tune();
+
+    asio::ip::tcp::socket socket_;
+    const ConnectionLimits& limits_;
+    EnvelopeReader reader_;
+    FloodGate gate_;
+    SendQueue queue_;
+    asio::steady_timer deadline_;
+    asio::steady_timer floodTimer_;
+    std::unique_ptr<Session> session_;
+    Gone gone_;
+    std::string address_;
+    std::array<uint8_t, 16384> buffer_{};
+    size_t bytesBeforeLogin_ = 0;
+    bool validRequestSeen_ = false;
+    bool loggedIn_ = false;
+    bool closed_ = false;
+};
+
+} // namespace server
