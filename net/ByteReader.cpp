@@ -25,9 +25,9 @@ uint32_t ByteReader::U32(size_t offset) const
 
 void ByteReader::Copy(size_t offset, std::span<uint8_t> out) const
 {
-    const size_t available = offset < bytes_.size() ? bytes_.size() - offset : 0;
-    const size_t n = std::min(available, out.size());
-    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset < bytes_.size() ? offset : 0), n, out.begin());
+    const std::span<const uint8_t> rest = From(offset).Bytes();
+    const size_t n = std::min(rest.size(), out.size());
+    std::copy_n(rest.begin(), n, out.begin());
     std::fill(out.begin() + static_cast<std::ptrdiff_t>(n), out.end(), uint8_t{0});
 }
 

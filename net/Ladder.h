@@ -13,6 +13,11 @@ public:
     static constexpr int kQueuePlaces = 5;
 
     explicit Ladder(int levels) : levels_(levels) {}
+    // The ladder of a challenge room's ladder kind (its hall's game type): 5 levels for
+    // kind 13, 3 for every other kind.
+    static Ladder OfKind(uint8_t ladderKind);
+    // The mini-game played on `level` of a ladder of `ladderKind`; 0 when there is none.
+    static uint8_t GameTypeOf(uint8_t ladderKind, int level);
 
     struct DeskPos {
         int level;
@@ -21,8 +26,8 @@ public:
     };
 
     int Levels() const { return levels_; }
-    int DeskCount() const { return levels_ * (levels_ + 1) / 2; }
-    int QueueCount() const { return (levels_ - 1) * kQueuePlaces; }
+    int DeskCount() const { return levels_ > 0 ? levels_ * (levels_ + 1) / 2 : 0; }
+    int QueueCount() const { return levels_ > 1 ? (levels_ - 1) * kQueuePlaces : 0; }
     // Ladder desk number g of desk d of level v; 0 when (v, d) is not on the ladder.
     int DeskNumber(int level, int desk) const;
     // Level and desk of ladder desk g; none when g is not on the ladder.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace net {
 namespace {
 
@@ -66,6 +68,41 @@ TEST(Ladder, QueuePlacesCountFiveALevelFromLevelTwo)
     EXPECT_EQ(ladder.QueuePlace(2, 5), 5);
     EXPECT_EQ(ladder.QueuePlace(3, 1), 6);
     EXPECT_EQ(ladder.QueuePlace(5, 5), 20);
+}
+
+TEST(Ladder, KindsGiveLevelsAndTheGameOfEachLevel)
+{
+    struct Case {
+        const char* name;
+        uint8_t kind;
+        int levels;
+        std::vector<uint8_t> games; // levels 1 to 5
+    } cases[] = {
+        {"kind 11", 11, 3, {1, 2, 3, 0, 0}},
+        {"kind 12", 12, 3, {6, 7, 8, 0, 0}},
+        {"kind 13", 13, 5, {9, 10, 7, 3, 4}},
+        {"a common game type", 4, 3, {0, 0, 0, 0, 0}},
+        {"kind 14", 14, 3, {0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Ladder::OfKind(c.kind).Levels(), c.levels);
+        std::vector<uint8_t> games;
+        for (int level = 1; level <= 5; ++level)
+            games.push_back(Ladder::GameTypeOf(c.kind, level));
+        EXPECT_EQ(games, c.games);
+        EXPECT_EQ(Ladder::GameTypeOf(c.kind, 0), 0);
+        EXPECT_EQ(Ladder::GameTypeOf(c.kind, 6), 0);
+    }
+}
+
+TEST(Ladder, ALadderWithoutLevelsHasNoDesksOrPlaces)
+{
+    EXPECT_EQ(Ladder(0).DeskCount(), 0);
+    EXPECT_EQ(Ladder(0).QueueCount(), 0);
+    EXPECT_EQ(Ladder(1).QueueCount(), 0);
+    EXPECT_EQ(Ladder(-3).DeskCount(), 0);
+    EXPECT_FALSE(Ladder(0).PosOf(1));
 }
 
 } // namespace
