@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     size_t turn = 0;
     bool intact = true;
     while (pos < stream.size() && intact) {
-        const size_t n = sizes.empty() ? stream.size() : std::min<size_t>(sizes[turn++ % sizes.size()] + 1u, stream.size() - pos);
+        const size_t n = sizes.empty() ? stream.size() : sizes[turn++ % sizes.size()] + 1u;
         intact = room.OnReceive([&](std::span<uint8_t> buffer) {
-            const size_t m = std::min(n, buffer.size());
+            const size_t m = std::min({n, buffer.size(), stream.size() - pos});
             std::copy_n(stream.begin() + pos, m, buffer.begin());
             pos += m;
             return static_cast<int>(m);

@@ -31,7 +31,7 @@ bool RoomReassembler::Consume(std::span<const uint8_t> bytes, bool paced)
         if (frame_.Empty()) {
             // The length prefix may arrive in pieces; it is gathered before the frame starts.
             const size_t take = std::min(prefix_.size() - prefixFilled_, bytes.size() - pos);
-            std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(pos), take, prefix_.begin() + static_cast<std::ptrdiff_t>(prefixFilled_));
+            std::ranges::copy(bytes.subspan(pos, take), prefix_.begin() + prefixFilled_);
             prefixFilled_ += take;
             pos += take;
             if (prefixFilled_ < prefix_.size())
@@ -47,7 +47,7 @@ bool RoomReassembler::Consume(std::span<const uint8_t> bytes, bool paced)
         const size_t rest = bytes.size() - pos;
         const size_t missing = frame_.Size() - filled_;
         const size_t take = std::min(rest, missing);
-        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(pos), take, frame_.MutableBytes().begin() + static_cast<std::ptrdiff_t>(filled_));
+        std::ranges::copy(bytes.subspan(pos, take), frame_.MutableBytes().begin() + filled_);
         filled_ += take;
         pos += take;
         if (paced)

@@ -174,7 +174,8 @@ TEST(LadderMessages, FieldsSitAtTheirOuterOffsets)
         std::vector<std::pair<size_t, uint8_t>> bytes; // offset in the outer record, value
     };
     const Case cases[] = {
-        {"41 ladder seat taken", DeskMessage::Build(DeskMsg::LadderSeatTaken, Encoded(LadderSeatNotice{2, 3, 1, Seat("x", 0)})),
+        {"41 ladder seat taken",
+         DeskMessage::Build(DeskMsg::LadderSeatTaken, Encoded(LadderSeatNotice{2, 3, 1, Seat("x", 0)})),
          {{16, 2}, {17, 3}, {18, 1}, {20, 'x'}, {20 + 36, 1}}},
         {"43 queue joined", DeskMessage::Build(DeskMsg::QueueJoined, Encoded(QueueNotice{3, 5, Seat("q", 0)})),
          {{16, 3}, {17, 5}, {20, 'q'}}},

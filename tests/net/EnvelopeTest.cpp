@@ -47,9 +47,10 @@ TEST(Envelope, DeskLevelPayloadIsChannelTwoThenTheDeskBytes)
 TEST(RoomSender, EverySendIsFollowedByAHundredMillisecondPause)
 {
     std::vector<std::string> events;
-    const RoomSender sender(
-        9, [&](std::span<const uint8_t> b) { events.push_back("send ch" + std::to_string(b[12]) + " len" + std::to_string(b.size())); },
-        [&](uint32_t ms) { events.push_back("pause " + std::to_string(ms)); });
+    const auto send = [&](std::span<const uint8_t> b) {
+        events.push_back("send ch" + std::to_string(b[12]) + " len" + std::to_string(b.size()));
+    };
+    const RoomSender sender(9, send, [&](uint32_t ms) { events.push_back("pause " + std::to_string(ms)); });
 
     const MsgRecord leave = MsgRecord::Build(RoomMsg::Leave);
     sender.SendRoomMsg(leave.Bytes());

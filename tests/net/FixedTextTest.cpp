@@ -7,6 +7,9 @@
 namespace net {
 namespace {
 
+// "游戏大厅游戏大厅游戏大" in GBK.
+const char kEleven[] = "\xD3\xCE\xCF\xB7\xB4\xF3\xCC\xFC\xD3\xCE\xCF\xB7\xB4\xF3\xCC\xFC\xD3\xCE\xCF\xB7\xB4\xF3";
+
 TEST(FixedText, FillsItsFieldAndNeverSpills)
 {
     struct Case {
@@ -19,8 +22,8 @@ TEST(FixedText, FillsItsFieldAndNeverSpills)
         {"longer text is cut", "abcdefghijklmnopqrstuvw", "abcdefghijklmnopqrst"},
         // 19 ASCII bytes then a two-byte character: it would need bytes 20 and 21.
         {"no half character at the end", "abcdefghijklmnopqrs\xD3\xCE", "abcdefghijklmnopqrs"},
-        {"whole characters fill it", "\xD3\xCE\xCF\xB7\xB4\xF3\xCC\xFC\xD3\xCE\xCF\xB7\xB4\xF3\xCC\xFC\xD3\xCE\xCF\xB7\xB4\xF3",
-         "\xD3\xCE\xCF\xB7\xB4\xF3\xCC\xFC\xD3\xCE\xCF\xB7\xB4\xF3\xCC\xFC\xD3\xCE\xCF\xB7"},
+        // Eleven two-byte characters: ten fill the field.
+        {"whole characters fill it", kEleven, std::string(kEleven).substr(0, 20)},
         {"empty", "", ""},
     };
     for (const Case& c : cases) {
