@@ -9,7 +9,7 @@
 
 namespace {
 // Small pictures keep each run fast; the pixel limit itself is part of what runs.
-constexpr std::size_t kMaxPixels = std::size_t{1} << 18;
+constexpr std::size_t kMaxPixels = std::size_t{1} << 16;
 constexpr int kSteps = 64;
 } // namespace
 

@@ -54,6 +54,8 @@ void GifCompositor::Draw(const GifFrame& frame)
         savedPixels_.resize(static_cast<std::size_t>(area.width) * area.height);
         CopyArea(area, canvas, width_, savedPixels_.data(), area.width);
     }
+    // Transparency goes by the colour index, as the format defines it: matching the
+    // key's colour instead would also punch through other entries of the same colour.
     const uint32_t* palette = frame.palette.data();
     const bool transparent = frame.control.transparent;
     const uint8_t key = frame.control.transparentIndex;
