@@ -45,6 +45,7 @@ std::string Picture(const GifCompositor& c)
 
 TEST(GifCompositorTest, TransparentPixelsLeaveTheCanvas)
 {
+    // The key (index 2) has the same colour as index 0: only the key is left out.
     GifCompositor c = Screen();
     GifFrame f = Frame(0, 0, 2, 2, {0, 2, 2, 1});
     f.control.transparent = true;
