@@ -55,10 +55,11 @@ protected:
         return path;
     }
 
-    // A 4 x 3 picture: red, green, transparent (index 2) and blue in its top row.
+    // A 4 x 3 picture: red, green, transparent (index 2) and blue in its top row. Its
+    // delay of 655 s keeps the thread asleep after the first frame.
     QString TransparentGif()
     {
-        artgen::GifFrame f = EncFrame(0, 0, 4, 3, {0, 1, 2, 3, 0, 0, 0, 0, 1, 1, 1, 1});
+        artgen::GifFrame f = EncFrame(0, 0, 4, 3, {0, 1, 2, 3, 0, 0, 0, 0, 1, 1, 1, 1}, 0xFFFF);
         f.transparentIndex = 2;
         return Write("transparent.gif", artgen::EncodeGif(EncImage(4, 3, {{255, 0, 0}, {0, 255, 0}, {7, 7, 7}, {0, 0, 255}}, {f})));
     }
@@ -80,7 +81,8 @@ TEST_F(GifCtrlTest, LoadShowsThePictureOverWhatWasUnderTheControl)
     EXPECT_EQ(Shown(3, 1), kParent);  // transparent
     EXPECT_EQ(Shown(4, 1), QColor(0, 0, 255));
     EXPECT_EQ(Shown(1, 2), QColor(255, 0, 0));
-    // Destruction stops the thread from its sleep and drops pictures still queued.
+    // Destruction wakes the thread from its long sleep and joins it (a stop that did
+    // not wake it would hang here), and drops pictures still queued.
     delete ctrl_;
     QCoreApplication::processEvents();
     EXPECT_TRUE(parent_.findChildren<CGifCtrl*>().isEmpty());
