@@ -18,7 +18,7 @@ public:
     // Blocks the calling thread; on the UI thread nothing else runs meanwhile.
     virtual void Sleep(uint32_t ms) = 0;
     // Starts or restarts timer `id` of `window`; `fire` runs on the UI thread every
-    // `periodMs` until KillTimer or the window's destruction.
+    // `periodMs` until KillTimer or the window's destruction. A timer needs a window.
     virtual void SetTimer(QObject* window, int id, uint32_t periodMs, std::function<void()> fire) = 0;
     virtual void KillTimer(QObject* window, int id) = 0;
 };
