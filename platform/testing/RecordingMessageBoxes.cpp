@@ -15,9 +15,9 @@ RecordingMessageBoxes::~RecordingMessageBoxes()
 }
 
 BoxAnswer RecordingMessageBoxes::Show(QWidget*, const QString& text, const QString& caption,
-                                      BoxIcon icon, BoxButtons)
+                                      BoxIcon icon, BoxButtons buttons)
 {
-    boxes_.push_back({text, caption, icon});
+    boxes_.push_back({text, caption, icon, buttons});
     if (answers_.empty())
         return BoxAnswer::Ok;
     BoxAnswer answer = answers_.front();

@@ -14,6 +14,7 @@ public:
         QString text;
         QString caption;
         BoxIcon icon;
+        BoxButtons buttons;
     };
 
     RecordingMessageBoxes();

@@ -7,105 +7,144 @@
 #include <string>
 #include <vector>
 
-using platform::ManualClock;
-
+namespace platform {
 namespace {
 
-struct ManualClockTest : ::testing::Test {
-    ManualClock clock;
-    QObject window;
-    std::vector<std::string> fired;
-
-    void Set(QObject* w, int id, uint32_t period, std::string name)
+// Timers on one window that log "<name>@<tick>" each time they fire.
+class ManualClockTest : public ::testing::Test {
+protected:
+    void Set(int id, uint32_t period, const std::string& name, QObject* on = nullptr)
     {
-        clock.SetTimer(w, id, period, [this, name] { fired.push_back(name + "@" + std::to_string(clock.TickCount())); });
+        clock_.SetTimer(on ? on : &window_, id, period, [this, name] { Log(name); });
     }
+    void Log(const std::string& name) { fired_.push_back(name + "@" + std::to_string(clock_.TickCount())); }
+
+    ManualClock clock_;
+    QObject window_;
+    std::vector<std::string> fired_;
 };
 
-TEST_F(ManualClockTest, InstallsItselfAsTheClockWhileItLives)
+TEST_F(ManualClockTest, InstallsItselfWhileItLives)
 {
-    EXPECT_EQ(&platform::clock(), &clock);
+    EXPECT_EQ(&clock(), &clock_);
+    {
+        ManualClock inner;
+        EXPECT_EQ(&clock(), &inner);
+    }
+    EXPECT_EQ(&clock(), &clock_);
 }
 
 TEST_F(ManualClockTest, DueTimersFireInOrderOfDueTimeThenOfSetting)
 {
-    Set(&window, 2, 500, "b");
-    Set(&window, 1, 300, "a");
-    Set(&window, 3, 500, "c");
-    clock.Advance(1000);
-    EXPECT_EQ(fired, (std::vector<std::string>{"a@300", "b@500", "c@500", "a@600", "a@900", "b@1000", "c@1000"}));
+    Set(1, 300, "a");
+    Set(2, 100, "b");
+    Set(3, 200, "c");
+    Set(4, 100, "d");  // due with b, set after it
+    clock_.Advance(250);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"b@100", "d@100", "c@200", "b@200", "d@200"}));
+    EXPECT_EQ(clock_.TickCount(), 250u);
 }
 
-TEST_F(ManualClockTest, NothingFiresBeforeItsPeriodHasPassed)
+TEST_F(ManualClockTest, PeriodicTimerReArmsFromItsFiringTime)
 {
-    Set(&window, 1, 500, "a");
-    clock.Advance(499);
-    EXPECT_TRUE(fired.empty());
-    clock.Advance(1);
-    EXPECT_EQ(fired, (std::vector<std::string>{"a@500"}));
+    Set(1, 100, "t");
+    clock_.Advance(99);
+    EXPECT_TRUE(fired_.empty());
+    clock_.Advance(1);
+    clock_.Advance(250);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"t@100", "t@200", "t@300"}));
 }
 
-TEST_F(ManualClockTest, ATimerThatKillsItselfFiresOnce)
+TEST_F(ManualClockTest, SettingAgainRestartsThePeriod)
 {
-    clock.SetTimer(&window, 1, 500, [&] {
-        fired.push_back("once");
-        clock.KillTimer(&window, 1);
+    Set(1, 100, "t");
+    clock_.Advance(60);
+    Set(1, 100, "u");
+    clock_.Advance(100);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"u@160"}));
+}
+
+TEST_F(ManualClockTest, HandlerMayKillItselfOrAnotherTimerDueAtTheSameTime)
+{
+    clock_.SetTimer(&window_, 1, 100, [this] {
+        Log("killer");
+        clock_.KillTimer(&window_, 1);
+        clock_.KillTimer(&window_, 2);
     });
-    clock.Advance(2000);
-    EXPECT_EQ(fired, (std::vector<std::string>{"once"}));
-    EXPECT_FALSE(clock.HasTimer(&window, 1));
+    Set(2, 100, "victim");
+    clock_.Advance(500);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"killer@100"}));
+    EXPECT_FALSE(clock_.HasTimer(&window_, 1));
+    EXPECT_FALSE(clock_.HasTimer(&window_, 2));
 }
 
-TEST_F(ManualClockTest, AHandlerCanSetAnotherTimerThatFiresWithinTheSameAdvance)
+TEST_F(ManualClockTest, HandlerMaySetItselfAnewWithAnotherPeriod)
 {
-    clock.SetTimer(&window, 1, 500, [&] {
-        clock.KillTimer(&window, 1);
-        Set(&window, 2, 500, "second");
+    clock_.SetTimer(&window_, 1, 100, [this] {
+        Log("first");
+        Set(1, 300, "second");
     });
-    clock.Advance(1000);
-    EXPECT_EQ(fired, (std::vector<std::string>{"second@1000"}));
+    clock_.Advance(1000);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"first@100", "second@400", "second@700", "second@1000"}));
 }
 
-TEST_F(ManualClockTest, SleepAdvancesTimeWithoutFiringAndIsRecorded)
+TEST_F(ManualClockTest, SleepAdvancesTimeWithoutFiringAndOverdueTimerFiresOnce)
 {
-    Set(&window, 1, 100, "a");
-    clock.Sleep(300);
-    EXPECT_TRUE(fired.empty());
-    EXPECT_EQ(clock.TickCount(), 300u);
-    EXPECT_EQ(clock.Sleeps(), (std::vector<uint32_t>{300}));
-    clock.Advance(0);
-    EXPECT_EQ(fired, (std::vector<std::string>{"a@300"})) << "an overdue timer fires once when time is next advanced";
+    Set(1, 100, "t");
+    clock_.Sleep(450);
+    clock_.Sleep(100);
+    EXPECT_TRUE(fired_.empty());
+    EXPECT_EQ(clock_.TickCount(), 550u);
+    EXPECT_EQ(clock_.Sleeps(), (std::vector<uint32_t>{450, 100}));
+    // Like a WM_TIMER that waited in the queue: one firing, then the period again.
+    clock_.Advance(0);
+    clock_.Advance(100);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"t@550", "t@650"}));
 }
 
 TEST_F(ManualClockTest, TimersOfADestroyedWindowAreGone)
 {
     auto other = std::make_unique<QObject>();
-    Set(other.get(), 1, 100, "gone");
-    Set(&window, 1, 100, "kept");
+    QObject* gone = other.get();
+    Set(1, 100, "other", gone);
+    Set(2, 100, "kept", gone);
+    Set(1, 100, "window");
     other.reset();
-    clock.Advance(100);
-    EXPECT_EQ(fired, (std::vector<std::string>{"kept@100"}));
+    EXPECT_FALSE(clock_.HasTimer(gone, 1));
+    EXPECT_FALSE(clock_.HasTimer(gone, 2));
+    clock_.Advance(100);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"window@100"}));
 }
 
-TEST_F(ManualClockTest, SettingAnExistingTimerRestartsItsPeriod)
+TEST_F(ManualClockTest, HandlerMayDestroyItsWindow)
 {
-    Set(&window, 1, 500, "a");
-    clock.Advance(400);
-    Set(&window, 1, 500, "a");
-    clock.Advance(400);
-    EXPECT_TRUE(fired.empty());
-    clock.Advance(100);
-    EXPECT_EQ(fired, (std::vector<std::string>{"a@900"}));
+    auto other = std::make_unique<QObject>();
+    clock_.SetTimer(other.get(), 1, 100, [this, &other] {
+        Log("closing");
+        other.reset();
+    });
+    Set(2, 100, "after", other.get());
+    Set(1, 150, "window");
+    clock_.Advance(300);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"closing@100", "window@150", "window@300"}));
 }
 
-TEST(ManualClockScope, DestroyingItPutsThePreviousClockBack)
+TEST_F(ManualClockTest, SameIdOnTwoWindowsAreTwoTimers)
 {
-    platform::Clock* before = &platform::clock();
-    {
-        ManualClock clock;
-        EXPECT_NE(&platform::clock(), before);
-    }
-    EXPECT_EQ(&platform::clock(), before);
+    QObject second;
+    Set(7, 100, "first");
+    Set(7, 150, "second", &second);
+    clock_.KillTimer(&window_, 7);
+    clock_.Advance(150);
+    EXPECT_EQ(fired_, (std::vector<std::string>{"second@150"}));
+}
+
+TEST_F(ManualClockTest, TickCountWrapsLikeAThirtyTwoBitCounter)
+{
+    clock_.Sleep(0xFFFFFFF0u);
+    clock_.Advance(0x20);
+    EXPECT_EQ(clock_.TickCount(), 0x10u);
 }
 
 } // namespace
+} // namespace platform

@@ -1,49 +1,91 @@
 #include "platform/Clock.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <memory>
+
+namespace platform {
 namespace {
 
-// Runs the event loop until `done` or a generous cap; the timers here are 1 ms.
-template <typename Done>
-void RunUntil(Done done)
+// Runs the event loop until `done` quits it; the guard timer only ends a broken run.
+void RunUntilQuit(QEventLoop& done)
 {
-    QEventLoop loop;
-    QTimer cap;
-    cap.setSingleShot(true);
-    QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
-    cap.start(5000);
-    while (!done() && cap.isActive())
-        loop.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QTimer::singleShot(5000, &done, [&done] { done.exit(1); });
+    ASSERT_EQ(done.exec(), 0) << "the timers never finished";
 }
 
-TEST(RealClock, AWindowTimerFiresUntilKilledAndCanBeSetAgain)
+TEST(RealClockTest, IsTheClockWhenNoneIsInstalled)
 {
+    Clock* previous = SetClock(nullptr);
+    Clock& real = clock();
+    SetClock(previous);
+    const uint32_t before = real.TickCount();
+    real.Sleep(2);
+    EXPECT_GE(real.TickCount() - before, 2u);
+}
+
+TEST(RealClockTest, PeriodicTimerFiresUntilItKillsItself)
+{
+    Clock* previous = SetClock(nullptr);
     QObject window;
+    QEventLoop done;
     int fired = 0;
-    platform::clock().SetTimer(&window, 7, 1, [&] {
-        if (++fired == 3)
-            platform::clock().KillTimer(&window, 7);
+    clock().SetTimer(&window, 3, 1, [&] {
+        if (++fired == 3) {
+            clock().KillTimer(&window, 3);
+            QTimer::singleShot(5, &done, &QEventLoop::quit);
+        }
     });
-    RunUntil([&] { return fired >= 3; });
+    RunUntilQuit(done);
     EXPECT_EQ(fired, 3);
-
-    int again = 0;
-    platform::clock().SetTimer(&window, 7, 1, [&] { ++again; });
-    RunUntil([&] { return again >= 1; });
-    EXPECT_GE(again, 1) << "a killed id can be set again";
-    platform::clock().KillTimer(&window, 7);
+    SetClock(previous);
 }
 
-TEST(RealClock, SleepBlocksForAtLeastItsTime)
+TEST(RealClockTest, HandlerMaySetItsOwnIdAgain)
 {
-    const uint32_t before = platform::clock().TickCount();
-    platform::clock().Sleep(20);
-    EXPECT_GE(platform::clock().TickCount() - before, 20u);
+    Clock* previous = SetClock(nullptr);
+    QObject window;
+    QEventLoop done;
+    int first = 0;
+    int second = 0;
+    clock().SetTimer(&window, 1, 0, [&] {
+        ++first;
+        clock().KillTimer(&window, 1);
+        clock().SetTimer(&window, 1, 1, [&] {
+            if (++second == 2)
+                done.quit();
+        });
+    });
+    RunUntilQuit(done);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);
+    SetClock(previous);
+}
+
+TEST(RealClockTest, TimerDiesWithItsWindow)
+{
+    Clock* previous = SetClock(nullptr);
+    auto window = std::make_unique<QObject>();
+    QObject survivor;
+    QEventLoop done;
+    int windowFired = 0;
+    int survivorFired = 0;
+    clock().SetTimer(window.get(), 1, 0, [&] {
+        ++windowFired;
+        window.reset();
+    });
+    clock().SetTimer(&survivor, 1, 1, [&] {
+        if (++survivorFired == 3)
+            done.quit();
+    });
+    RunUntilQuit(done);
+    EXPECT_EQ(windowFired, 1);
+    EXPECT_EQ(survivorFired, 3);
+    SetClock(previous);
 }
 
 } // namespace
+} // namespace platform
