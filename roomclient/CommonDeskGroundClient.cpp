@@ -27,8 +27,6 @@ bool CCommonDeskGroundClient::CreateClient(const QRect& rect, CGameDeskGround* p
                                            uint8_t groundMode, uint8_t gameType, QColor colour)
 {
     ground_ = parent;
-    groundMode_ = groundMode;
-    gameType_ = gameType;
     background_ = colour;
     hoverCursor_ = QCursor(platform::Icon(res::IDI_SEAT_HOVER).pixmap(32, 32));
     seats_ = gameType == kThreeSeatGame ? 3 : 2;
@@ -90,7 +88,6 @@ void CCommonDeskGroundClient::SendTransMsg(const uint8_t* data, uint16_t size)
 
 void CCommonDeskGroundClient::SetPlaying(uint8_t flag)
 {
-    playing_ = flag;
     if (ground_)
         ground_->SetPlaying(flag);
 }
@@ -148,9 +145,22 @@ void CCommonDeskGroundClient::DrawNow(const QRect& area, Draw draw)
         return;
     {
         QPainter painter(&surface_);
+        // What is drawn now must not be painted over later by a first rendering.
+        RenderStale(painter, QRegion(area));
         draw(painter);
     }
     update(area);
+}
+
+void CCommonDeskGroundClient::RenderStale(QPainter& painter, const QRegion& area)
+{
+    const QRegion todo = stale_ & area;
+    if (todo.isEmpty())
+        return;
+    for (const QRect& clip : todo)
+        RenderClip(painter, clip);
+    painter.setClipping(false);
+    stale_ -= todo;
 }
 
 void CCommonDeskGroundClient::RenderClip(QPainter& painter, const QRect& clip)
@@ -167,12 +177,9 @@ void CCommonDeskGroundClient::RenderClip(QPainter& painter, const QRect& clip)
 void CCommonDeskGroundClient::paintEvent(QPaintEvent* event)
 {
     CreateDesks();
-    const QRegion todo = stale_ & event->region();
-    if (!todo.isEmpty()) {
+    {
         QPainter painter(&surface_);
-        for (const QRect& clip : todo)
-            RenderClip(painter, clip);
-        stale_ -= todo;
+        RenderStale(painter, event->region());
     }
     QPainter painter(this);
     for (const QRect& area : event->region())

@@ -36,7 +36,9 @@ public:
 
     const std::optional<CDeskGrid>& Grid() const { return grid_; }
     const QRect& ViewRect() const { return viewRect_; }
+    const net::PlayerRecord& MyInfo() const { return myInfo_; }
     int SeatsPerDesk() const { return seats_; }
+    bool HasDeskList() const { return deskListReceived_; }
     // Desk 1 to 100; null before the desks exist.
     const CCommonDesk* Desk(int number) const;
     int HoveredDesk() const { return hoveredDesk_; }
@@ -61,6 +63,8 @@ private:
     // Draws on the surface now and shows the drawn area.
     template <typename Draw>
     void DrawNow(const QRect& area, Draw draw);
+    // Renders the parts of `area` that were not drawn since the surface was made.
+    void RenderStale(QPainter& painter, const QRegion& area);
     void RenderClip(QPainter& painter, const QRect& clip);
 
     void OnDeskList(std::span<const uint8_t> record);
@@ -74,13 +78,10 @@ private:
     void UpdateCursor();
 
     CGameDeskGround* ground_ = nullptr;
-    uint8_t groundMode_ = 0;
-    uint8_t gameType_ = 0;
     QColor background_;
     QCursor hoverCursor_;
     int seats_ = 2;
     net::PlayerRecord myInfo_;
-    uint8_t playing_ = 0;
     std::optional<CDeskGrid> grid_;
     QRect viewRect_;
     QRect lastClient_;

@@ -16,6 +16,11 @@ struct GridCase {
     int height;
 };
 
+void PrintTo(const GridCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class DeskGridLayout : public ::testing::TestWithParam<GridCase> {};
 
 TEST_P(DeskGridLayout, FollowsTheWidth)
