@@ -22,8 +22,8 @@ bool EnvelopeReader::CheckEnvelope()
     frame_.kind = kind;
     frame_.target = r.U32(8);
     bodyExpected_ = total - kEnvelopeSize;
+    // The payload grows with the bytes that really come, never with the declaration.
     frame_.payload.clear();
-    frame_.payload.reserve(bodyExpected_);
     return true;
 }
 

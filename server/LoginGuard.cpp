@@ -13,6 +13,7 @@ bool LoginGuard::Locked(const std::string& name, const std::string& address, Tim
 
 void LoginGuard::Failed(const std::string& name, const std::string& address, TimePoint now)
 {
+    Forget(now);
     Record& r = records_[{name, address}];
     r.failures.push_back(now);
     if (r.failures.size() >= kMaxFailures) {

@@ -124,9 +124,8 @@ const Option* FindOption(std::string_view name)
 }
 
 // user add NAME PASSWORD | user set NAME [--points N] [--tally N] [--state S] | user list
-bool ParseUser(std::vector<std::string_view> words, UserCommand& u, std::string& error)
+bool ParseUser(std::vector<std::string_view> words, UserCommand& u)
 {
-    error = "usage: user add NAME PASSWORD | user set NAME [--points N] [--tally N] [--state active|unopened|suspended] | user list";
     if (words.empty())
         return false;
     const std::string_view verb = words[0];
@@ -189,9 +188,13 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
         }
     }
     if (!words.empty()) {
-        if (words[0] != "user" || !ParseUser({words.begin() + 1, words.end()}, o.user, error)) {
-            if (words[0] != "user")
-                error = "unknown command " + std::string(words[0]);
+        if (words[0] != "user") {
+            error = "unknown command " + std::string(words[0]);
+            return std::nullopt;
+        }
+        if (!ParseUser({words.begin() + 1, words.end()}, o.user)) {
+            error = "usage: user add NAME PASSWORD | user set NAME [--points N] [--tally N]"
+                    " [--state active|unopened|suspended] | user list";
             return std::nullopt;
         }
     }
