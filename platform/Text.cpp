@@ -12,6 +12,8 @@ namespace platform {
 
 QString FromGbk(const char* bytes, size_t size)
 {
+    if (!bytes || size == 0)
+        return {};
     const void* nul = std::memchr(bytes, '\0', size);
     const size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - bytes) : size;
     return QString::fromStdString(net::GbkToUtf8(std::string_view(bytes, length)));

@@ -62,6 +62,8 @@ TEST(TextTest, FieldEndsAtItsFirstNul)
     QByteArray field = ToGbk(QStringLiteral("大厅"));
     field.append('\0').append("junk");
     EXPECT_EQ(FromGbk(field), QStringLiteral("大厅"));
+    EXPECT_TRUE(FromGbk(field.constData(), 0).isEmpty());
+    EXPECT_TRUE(FromGbk(nullptr, 0).isEmpty());
 }
 
 TEST(TextTest, BytesThatAreNotGbkDoNotSwallowTheRest)
