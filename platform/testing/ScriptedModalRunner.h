@@ -1,7 +1,7 @@
 #pragma once
 // Test modal runs: each run returns the next scripted result (after an optional
-// callback that may fill the dialog's fields) and records the dialog's class name.
-// Installs itself while it lives.
+// callback that may fill the dialog's fields), QDialog::Rejected once the script is
+// used up, and records the dialog's class name. Installs itself while it lives.
 #include "platform/ModalRunner.h"
 
 #include <QString>
