@@ -31,9 +31,6 @@ void CGameDeskGround::Create(const QRect& rect, QWidget* parent, int controlId, 
     setParent(parent);
     setObjectName(QString::number(controlId));
     setGeometry(rect);
-    background_ = colour;
-    groundMode_ = groundMode;
-    gameType_ = gameType;
     // The view covers the ground; without one (modes without a view) the colour shows.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);

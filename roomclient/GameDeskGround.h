@@ -64,8 +64,5 @@ private:
 
     CGameDeskGroundClient* m_pClient = nullptr;
     QScrollBar* m_scrollBar = nullptr;
-    QColor background_{82, 113, 156};
-    uint8_t groundMode_ = 0;
-    uint8_t gameType_ = 0;
     QRect lastClient_;
 };
