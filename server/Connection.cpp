@@ -90,33 +90,40 @@ void Connection::OnBytes(size_t n)
     std::vector<InFrame> frames;
     const bool ok = reader_.Feed(std::span(buffer_.data(), n), frames);
     const auto now = SteadyClock::now();
+    // Each request is offered and whatever may pass is handled before the next, so
+    // only requests held beyond the rate count towards a flood.
     for (InFrame& f : frames) {
         const bool throttled = session_->Throttled(f);
         if (!gate_.Offer(std::move(f), throttled, now)) {
             Close("flood");
             return;
         }
+        if (!HandleReleased(now))
+            return;
     }
-    Drain();
+    ArmFloodTimer();
     if (!ok && !closed_)
         Close("malformed envelope: " + reader_.Fault());
 }
 
-void Connection::Drain()
+bool Connection::HandleReleased(std::chrono::steady_clock::time_point now)
 {
-    if (closed_)
-        return;
-    for (const InFrame& f : gate_.Release(SteadyClock::now())) {
+    for (const InFrame& f : gate_.Release(now))
         if (!Handle(f))
-            return;
-    }
-    if (const auto next = gate_.NextRelease()) {
-        floodTimer_.expires_at(*next);
-        floodTimer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
-            if (!ec)
-                self->Drain();
-        });
-    }
+            return false;
+    return !closed_;
+}
+
+void Connection::ArmFloodTimer()
+{
+    const auto next = gate_.NextRelease();
+    if (closed_ || !next)
+        return;
+    floodTimer_.expires_at(*next);
+    floodTimer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+        if (!ec && self->HandleReleased(SteadyClock::now()))
+            self->ArmFloodTimer();
+    });
 }
 
 bool Connection::Handle(const InFrame& frame)

@@ -37,7 +37,9 @@ public:
 private:
     void Read();
     void OnBytes(size_t n);
-    void Drain();
+    // Handles the requests the flood gate lets pass now; false once closed.
+    bool HandleReleased(std::chrono::steady_clock::time_point now);
+    void ArmFloodTimer();
     bool Handle(const InFrame& frame);
     void Flush();
     void ArmDeadline(std::chrono::milliseconds after);

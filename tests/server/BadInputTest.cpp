@@ -42,7 +42,8 @@ std::vector<uint8_t> RoomPayload(uint8_t channel, uint8_t id, uint16_t n, size_t
 
 std::vector<uint8_t> RoomFrame(uint32_t target, std::vector<uint8_t> payload, uint32_t kind = 4)
 {
-    return Envelope(static_cast<uint32_t>(12 + payload.size()), kind, target, std::move(payload));
+    const auto total = static_cast<uint32_t>(12 + payload.size());
+    return Envelope(total, kind, target, std::move(payload));
 }
 
 class BadInputTest : public ::testing::Test {

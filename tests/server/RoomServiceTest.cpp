@@ -122,6 +122,8 @@ TEST_F(RoomServiceTest, PlayersEnterListAndLeave)
 TEST_F(RoomServiceTest, TheRoomIsFullAtItsCapacity)
 {
     Player a = Enter("tavik", 103), b = Enter("lina", 103), c = Enter("bora", 103);
+    ASSERT_TRUE(a.room->ReceiveId(Room::PlayerEntered));
+    ASSERT_TRUE(a.room->ReceiveId(Room::PlayerEntered));
     Player waiting{"mira", std::make_unique<TestClient>(server->LobbyPort()), nullptr, 0};
     ASSERT_EQ(waiting.lobby->LobbyLogin("mira", "mira"), 0);
     TestClient fourth(server->RoomPort(0));
@@ -204,6 +206,7 @@ TEST_F(RoomServiceTest, SeatingRefusalLeavingAndADroppedClient)
     r = a.room->ReceiveId(Room::SeatFreed);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->Data().U8(2), 2);
+    ASSERT_TRUE(b.room->ReceiveId(Room::SeatFreed)) << "the whole room hears of it";
 
     a.room->Close();
     r = b.room->ReceiveId(Room::SeatFreed);
