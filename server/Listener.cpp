@@ -7,7 +7,7 @@ namespace server {
 
 Listener::Listener(asio::io_context& io, const ConnectionLimits& limits, AddressLimiter& perAddress,
                    EnvelopeRules rules, MakeSession make)
-    : io_(io), acceptor_(io), limits_(limits), perAddress_(perAddress), rules_(rules), make_(std::move(make))
+    : acceptor_(io), limits_(limits), perAddress_(perAddress), rules_(rules), make_(std::move(make))
 {
 }
 

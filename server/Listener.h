@@ -30,7 +30,6 @@ public:
 private:
     void Accept();
 
-    asio::io_context& io_;
     asio::ip::tcp::acceptor acceptor_;
     const ConnectionLimits& limits_;
     AddressLimiter& perAddress_;
