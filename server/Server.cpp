@@ -1,5 +1,6 @@
 #include "server/Server.h"
 
+#include "server/Cat.h"
 #include "server/HallCatalog.h"
 #include "server/LobbySession.h"
 #include "server/Log.h"
@@ -79,9 +80,9 @@ bool Server::Start(std::string& error)
 
 std::string Server::ListeningLine() const
 {
-    std::string line = "listening lobby=" + std::to_string(lobby_->Port()) + " rooms=";
+    std::string line = Cat("listening lobby=", lobby_->Port(), " rooms=");
     for (size_t i = 0; i < rooms_.size(); ++i)
-        line += (i ? "," : "") + std::to_string(rooms_[i]->Port());
+        line += Cat(i ? "," : "", rooms_[i]->Port());
     return line;
 }
 

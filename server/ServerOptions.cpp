@@ -1,5 +1,7 @@
 #include "server/ServerOptions.h"
 
+#include "server/Cat.h"
+
 #include <charconv>
 #include <cstdlib>
 #include <functional>
@@ -168,7 +170,7 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
         // Past "user", --points and friends belong to the user command.
         if (!opt || (!words.empty() && a.starts_with("--") && !opt->value.empty() && a != "--db" && a != "--hash-cost")) {
             if (a.starts_with("--") && words.empty()) {
-                error = "unknown option " + std::string(a);
+                error = Cat("unknown option ", a);
                 return std::nullopt;
             }
             words.push_back(a);
@@ -177,19 +179,19 @@ std::optional<ServerOptions> ParseServerOptions(const std::vector<std::string>& 
         std::string_view value;
         if (!opt->value.empty()) {
             if (i + 1 >= args.size()) {
-                error = std::string(a) + " needs " + std::string(opt->value);
+                error = Cat(a, " needs ", opt->value);
                 return std::nullopt;
             }
             value = args[++i];
         }
         if (!opt->set(o, value)) {
-            error = "bad value for " + std::string(a) + ": " + std::string(value);
+            error = Cat("bad value for ", a, ": ", value);
             return std::nullopt;
         }
     }
     if (!words.empty()) {
         if (words[0] != "user") {
-            error = "unknown command " + std::string(words[0]);
+            error = Cat("unknown command ", words[0]);
             return std::nullopt;
         }
         if (!ParseUser({words.begin() + 1, words.end()}, o.user)) {
@@ -215,7 +217,7 @@ std::string HelpText()
         "its name as password. SIGINT and SIGTERM stop the server cleanly.\n"
         "\noptions:\n";
     for (const Option& o : Options()) {
-        std::string head = "  " + std::string(o.name) + (o.value.empty() ? "" : " " + std::string(o.value));
+        std::string head = Cat("  ", o.name, o.value.empty() ? "" : " ", o.value);
         head.resize(std::max<size_t>(head.size() + 1, 34), ' ');
         t += head + std::string(o.help) + "\n";
     }

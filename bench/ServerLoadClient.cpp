@@ -1,0 +1,164 @@
+#include "ServerLoadClient.h"
+
+#include "net/ByteReader.h"
+#include "net/ByteWriter.h"
+#include "net/ChatRecord.h"
+#include "net/Envelope.h"
+#include "net/LoginRequest.h"
+#include "net/MsgIds.h"
+#include "net/MsgRecord.h"
+#include "net/PlayerRecord.h"
+
+#include <asio/connect.hpp>
+#include <asio/read.hpp>
+#include <asio/write.hpp>
+
+#include <random>
+
+namespace {
+int64_t NowUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+} // namespace
+
+ServerLoadClient::ServerLoadClient(asio::io_context& io, Setup setup, LoadStats& stats)
+    : io_(io), setup_(std::move(setup)), stats_(stats), lobby_(io), room_(io), timer_(io)
+{
+}
+
+void ServerLoadClient::Start()
+{
+    Connect(lobby_, setup_.lobbyPort, [self = shared_from_this()] {
+        self->SendLogin();
+        self->ReadFrames(self->lobby_, std::make_shared<std::vector<uint8_t>>(),
+                         [self](const Frame& f) { self->OnLobby(f); });
+    });
+}
+
+void ServerLoadClient::SendLogin()
+{
+    net::LoginRequest login;
+    login.name.Set(setup_.name);
+    login.password.Set(setup_.name);
+    login.address.Set(setup_.local);
+    Write(lobby_, net::BuildLobbyEnvelope(net::EnvelopeKind::Lobby,
+        net::MsgRecord::Build(net::LobbyMsg::LoginRequest, net::Encoded(login)).Bytes()));
+}
+
+void ServerLoadClient::Stop()
+{
+    stopped_ = true;
+    asio::error_code ec;
+    timer_.cancel();
+    lobby_.close(ec);
+    room_.close(ec);
+}
+
+void ServerLoadClient::Connect(asio::ip::tcp::socket& s, uint16_t port, std::function<void()> then)
+{
+    const auto local = asio::ip::tcp::endpoint(asio::ip::make_address(setup_.local), 0);
+    s.open(asio::ip::tcp::v4());
+    s.bind(local);
+    s.async_connect({asio::ip::make_address("127.0.0.1"), port},
+        [self = shared_from_this(), then = std::move(then)](const asio::error_code& ec) {
+            if (ec)
+                self->Lost();
+            else
+                then();
+        });
+}
+
+void ServerLoadClient::ReadFrames(asio::ip::tcp::socket& s, std::shared_ptr<std::vector<uint8_t>> buf,
+                                  std::function<void(const Frame&)> on)
+{
+    buf->resize(4);
+    asio::async_read(s, asio::buffer(*buf),
+        [self = shared_from_this(), &s, buf, on](const asio::error_code& ec, size_t) {
+            if (ec)
+                return self->Lost();
+            const uint32_t length = net::ByteReader(*buf).U32(0);
+            buf->resize(length);
+            asio::async_read(s, asio::buffer(*buf), [self, &s, buf, on](const asio::error_code& ec2, size_t) {
+                if (ec2)
+                    return self->Lost();
+                on(*buf);
+                self->ReadFrames(s, buf, on);
+            });
+        });
+}
+
+void ServerLoadClient::Write(asio::ip::tcp::socket& s, std::vector<uint8_t> bytes)
+{
+    auto owned = std::make_shared<std::vector<uint8_t>>(std::move(bytes));
+    asio::async_write(s, asio::buffer(*owned), [owned](const asio::error_code&, size_t) {});
+}
+
+void ServerLoadClient::OnLobby(const Frame& f)
+{
+    if (f.empty())
+        return;
+    if (f[0] == net::LobbyMsg::LoginRefused) {
+        // Too many logins waiting for the hash pool (reason 3): try again shortly.
+        timer_.expires_after(std::chrono::milliseconds(200));
+        timer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+            if (!ec)
+                self->SendLogin();
+        });
+        return;
+    }
+    if (f[0] != net::LobbyMsg::LoginAccepted)
+        return;
+    Connect(room_, setup_.roomPort, [self = shared_from_this()] {
+        net::PlayerRecord me;
+        me.name.Set(self->setup_.name);
+        self->Write(self->room_, net::BuildRoomEnvelope(self->setup_.room, net::Channel::Room,
+            net::MsgRecord::Build(net::RoomMsg::Login, net::Encoded(me)).Bytes()));
+        self->ReadFrames(self->room_, std::make_shared<std::vector<uint8_t>>(),
+                         [self](const Frame& f) { self->OnRoom(f); });
+    });
+}
+
+void ServerLoadClient::OnRoom(const Frame& f)
+{
+    if (f.empty())
+        return;
+    if (f[0] == net::RoomMsg::LoginAccepted) {
+        ++stats_.inRoom;
+        // A random phase, so the room's lines spread over the interval.
+        static std::mt19937 random(7);
+        timer_.expires_after(std::chrono::milliseconds(random() % setup_.interval.count()));
+        timer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+            if (!ec)
+                self->Talk();
+        });
+    } else if (f[0] == net::RoomMsg::Chat && stats_.measuring) {
+        const net::ChatRecord line = net::ChatRecord::Decode(net::ByteReader(f).From(8));
+        ++stats_.delivered;
+        stats_.latencyUs.push_back(NowUs() - std::stoll(line.text));
+    }
+}
+
+void ServerLoadClient::Talk()
+{
+    if (stopped_)
+        return;
+    if (stats_.measuring)
+        ++stats_.sent;
+    const net::ChatRecord line{1, 0, 0, std::to_string(NowUs())};
+    Write(room_, net::BuildRoomEnvelope(setup_.room, net::Channel::Room,
+        net::MsgRecord::Build(net::RoomMsg::Chat, net::Encoded(line)).Bytes()));
+    timer_.expires_after(setup_.interval);
+    timer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
+        if (!ec)
+            self->Talk();
+    });
+}
+
+void ServerLoadClient::Lost()
+{
+    if (!stopped_) {
+        stopped_ = true;
+        ++stats_.lost;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+// One simulated player for the load benchmark: a lobby connection and a room
+// connection from its own 127.x address, chatting one line every interval. Every chat
+// line carries its send time, so each receiver measures the delivery latency.
+#include <asio/ip/tcp.hpp>
+#include <asio/steady_timer.hpp>
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct LoadStats {
+    uint64_t sent = 0;
+    uint64_t delivered = 0;
+    uint64_t lost = 0;       // connections closed under the player
+    uint64_t inRoom = 0;
+    std::vector<int64_t> latencyUs;
+    bool measuring = false;
+};
+
+class ServerLoadClient : public std::enable_shared_from_this<ServerLoadClient> {
+public:
+    struct Setup {
+        std::string name;
+        std::string local;     // 127.x.y.z
+        uint16_t lobbyPort = 0;
+        uint16_t roomPort = 0;
+        uint32_t room = 0;
+        std::chrono::milliseconds interval{2000};
+    };
+
+    ServerLoadClient(asio::io_context& io, Setup setup, LoadStats& stats);
+    void Start();
+    void Stop();
+
+private:
+    using Frame = std::vector<uint8_t>;
+    void Connect(asio::ip::tcp::socket& s, uint16_t port, std::function<void()> then);
+    void ReadFrames(asio::ip::tcp::socket& s, std::shared_ptr<std::vector<uint8_t>> buf,
+                    std::function<void(const Frame&)> on);
+    void Write(asio::ip::tcp::socket& s, std::vector<uint8_t> bytes);
+    void SendLogin();
+    void OnLobby(const Frame& f);
+    void OnRoom(const Frame& f);
+    void Talk();
+    void Lost();
+
+    asio::io_context& io_;
+    Setup setup_;
+    LoadStats& stats_;
+    asio::ip::tcp::socket lobby_;
+    asio::ip::tcp::socket room_;
+    asio::steady_timer timer_;
+    bool stopped_ = false;
+};
