@@ -3,6 +3,10 @@
 // chat line every interval; the figures are taken over the measuring window.
 //
 //   server_load_bench [--clients 2000] [--per-room 100] [--seconds 20] [--interval-ms 2000]
+//                     [--storm 0] [--storm-cost interactive|test]
+//
+// With --storm N, N more players log in to the lobby within one second, five seconds
+// into the measuring window, with passwords at the interactive hash cost.
 #include "ServerLoadClient.h"
 
 #include "server/AccountStore.h"
@@ -58,6 +62,7 @@ int main(int argc, char** argv)
     const int perRoom = Arg(argc, argv, "--per-room", 100);
     const int seconds = Arg(argc, argv, "--seconds", 20);
     const auto interval = std::chrono::milliseconds(Arg(argc, argv, "--interval-ms", 2000));
+    const int storm = Arg(argc, argv, "--storm", 0);
     server::SetLogQuiet(true);
     // Server and clients share this process: two descriptors per connection end.
     rlimit files{};
@@ -78,6 +83,10 @@ int main(int argc, char** argv)
             const std::string name = server::Cat("p", i);
             store->Add({name, server::HashPassword(name, server::HashCost::Test), 100, 0, server::AccountState::Active});
         }
+        // One interactive hash serves every storm account: each check still costs its full price.
+        const std::string stormHash = server::HashPassword("storm", server::HashCost::Interactive);
+        for (int i = 0; i < storm; ++i)
+            store->Add({server::Cat("s", i), stormHash, 0, 0, server::AccountState::Active});
     }
     server::ServerOptions options;
     options.db = db;
@@ -113,7 +122,7 @@ int main(int argc, char** argv)
         // 30 players per address: well under the per-address limit of 64 connections.
         const std::string local = server::Cat("127.1.", i / 30 / 250, ".", i / 30 % 250 + 1);
         players.push_back(std::make_shared<ServerLoadClient>(
-            io, ServerLoadClient::Setup{server::Cat("p", i), local, lobbyPort, t.port, t.room, interval}, stats));
+            io, ServerLoadClient::Setup{server::Cat("p", i), local, lobbyPort, t.port, t.room, interval, {}}, stats));
         players.back()->Start();
     }
     // Everybody in, then a warm-up interval, then the measuring window.
@@ -123,11 +132,37 @@ int main(int argc, char** argv)
     io.run_for(interval);
     stats.measuring = true;
     const auto start = std::chrono::steady_clock::now();
-    io.run_for(std::chrono::seconds(seconds));
+    std::vector<std::shared_ptr<ServerLoadClient>> stormers;
+    asio::steady_timer stormTimer(io);
+    std::chrono::steady_clock::time_point stormStart, stormEnd;
+    if (storm > 0) {
+        stormTimer.expires_after(std::chrono::seconds(5));
+        stormTimer.async_wait([&](const asio::error_code&) {
+            stormStart = std::chrono::steady_clock::now();
+            for (int i = 0; i < storm; ++i) {
+                const std::string local = server::Cat("127.2.", i / 30, ".", i % 30 + 1);
+                stormers.push_back(std::make_shared<ServerLoadClient>(io,
+                    ServerLoadClient::Setup{server::Cat("s", i), local, lobbyPort, 0, 0, interval, "storm"}, stats));
+            }
+            // Spread over one second.
+            for (int i = 0; i < storm; ++i) {
+                auto t = std::make_shared<asio::steady_timer>(io, std::chrono::milliseconds(1000 * i / storm));
+                t->async_wait([t, p = stormers[static_cast<size_t>(i)]](const asio::error_code&) { p->Start(); });
+            }
+        });
+    }
+    const auto windowEnd = start + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < windowEnd) {
+        io.run_for(std::chrono::milliseconds(50));
+        if (storm > 0 && stormEnd == std::chrono::steady_clock::time_point{} && stats.lobbyOnly == static_cast<uint64_t>(storm))
+            stormEnd = std::chrono::steady_clock::now();
+    }
     const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     stats.measuring = false;
     const long rssAfter = RssKiB();
     for (auto& p : players)
+        p->Stop();
+    for (auto& p : stormers)
         p->Stop();
     io.run_for(std::chrono::milliseconds(200));
     srv.Stop();
@@ -146,6 +181,11 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(stats.lost));
     std::printf("lines/s %.0f  deliveries/s %.0f\n", stats.sent / elapsed, stats.delivered / elapsed);
     std::printf("delivery latency p50 %.2f ms  p99 %.2f ms  max %.2f ms\n", pct(0.5), pct(0.99), pct(1.0));
+    if (storm > 0)
+        std::printf("login storm: %d logins in 1 s, %llu in, %llu answers \"try again\" (reason 3), all in after %.1f s\n",
+                    storm, static_cast<unsigned long long>(stats.lobbyOnly), static_cast<unsigned long long>(stats.refusals),
+                    stormEnd == std::chrono::steady_clock::time_point{} ? -1.0
+                        : std::chrono::duration<double>(stormEnd - stormStart).count());
     std::printf("process memory (server and clients) %+ld KiB over the run\n", rssAfter - rssBefore);
     return stats.lost == 0 ? 0 : 1;
 }

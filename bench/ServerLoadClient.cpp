@@ -40,7 +40,7 @@ void ServerLoadClient::SendLogin()
 {
     net::LoginRequest login;
     login.name.Set(setup_.name);
-    login.password.Set(setup_.name);
+    login.password.Set(setup_.password.empty() ? setup_.name : setup_.password);
     login.address.Set(setup_.local);
     Write(lobby_, net::BuildLobbyEnvelope(net::EnvelopeKind::Lobby,
         net::MsgRecord::Build(net::LobbyMsg::LoginRequest, net::Encoded(login)).Bytes()));
@@ -99,8 +99,9 @@ void ServerLoadClient::OnLobby(const Frame& f)
     if (f.empty())
         return;
     if (f[0] == net::LobbyMsg::LoginRefused) {
+        ++stats_.refusals;
         // Too many logins waiting for the hash pool (reason 3): try again shortly.
-        timer_.expires_after(std::chrono::milliseconds(200));
+        timer_.expires_after(std::chrono::seconds(1));
         timer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
             if (!ec)
                 self->SendLogin();
@@ -109,6 +110,10 @@ void ServerLoadClient::OnLobby(const Frame& f)
     }
     if (f[0] != net::LobbyMsg::LoginAccepted)
         return;
+    if (setup_.room == 0) {
+        ++stats_.lobbyOnly;
+        return;
+    }
     Connect(room_, setup_.roomPort, [self = shared_from_this()] {
         net::PlayerRecord me;
         me.name.Set(self->setup_.name);

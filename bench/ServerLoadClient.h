@@ -18,6 +18,8 @@ struct LoadStats {
     uint64_t delivered = 0;
     uint64_t lost = 0;       // connections closed under the player
     uint64_t inRoom = 0;
+    uint64_t lobbyOnly = 0;  // players of the login storm that got in
+    uint64_t refusals = 0;   // logins answered "try again" (reason 3)
     std::vector<int64_t> latencyUs;
     bool measuring = false;
 };
@@ -29,8 +31,9 @@ public:
         std::string local;     // 127.x.y.z
         uint16_t lobbyPort = 0;
         uint16_t roomPort = 0;
-        uint32_t room = 0;
+        uint32_t room = 0;     // 0: log in to the lobby only
         std::chrono::milliseconds interval{2000};
+        std::string password;  // the name when empty
     };
 
     ServerLoadClient(asio::io_context& io, Setup setup, LoadStats& stats);

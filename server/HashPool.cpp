@@ -2,6 +2,9 @@
 
 #include <asio/post.hpp>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace server {
 
 HashPool::HashPool(asio::io_context& loop, size_t workers, size_t maxWaiting)
@@ -42,6 +45,9 @@ size_t HashPool::Waiting()
 
 void HashPool::Work()
 {
+    // Hashing is meant to be slow and would take both cores in a login storm: the
+    // workers run at the lowest priority, so the event loop (chat, games) always wins.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
     for (;;) {
         std::pair<Job, Done> next;
         {
