@@ -13,7 +13,6 @@
 #include <asio/ip/tcp.hpp>
 #include <asio/steady_timer.hpp>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,7 +35,7 @@ public:
 
 private:
     void Read();
-    void OnBytes(size_t n);
+    void OnBytes(std::span<const uint8_t> bytes);
     // Handles the requests the flood gate lets pass now; false once closed.
     bool HandleReleased(std::chrono::steady_clock::time_point now);
     void ArmFloodTimer();
@@ -55,7 +54,6 @@ private:
     std::unique_ptr<Session> session_;
     Gone gone_;
     std::string address_;
-    std::array<uint8_t, 16384> buffer_{};
     size_t bytesBeforeLogin_ = 0;
     bool validRequestSeen_ = false;
     bool loggedIn_ = false;

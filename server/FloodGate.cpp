@@ -31,16 +31,17 @@ std::vector<InFrame> FloodGate::Release(TimePoint now)
 {
     Refill(now);
     std::vector<InFrame> out;
-    while (!waiting_.empty()) {
-        Held& w = waiting_.front();
+    size_t passed = 0;
+    for (; passed < waiting_.size(); ++passed) {
+        Held& w = waiting_[passed];
         if (w.throttled) {
             if (tokens_ < 1)
                 break;
             tokens_ -= 1;
         }
         out.push_back(std::move(w.frame));
-        waiting_.pop_front();
     }
+    waiting_.erase(waiting_.begin(), waiting_.begin() + static_cast<ptrdiff_t>(passed));
     return out;
 }
 

@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <cstddef>
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -44,7 +43,7 @@ private:
     FloodLimits limits_;
     double tokens_;
     TimePoint refilled_;
-    std::deque<Held> waiting_;
+    std::vector<Held> waiting_; // at most a few; a vector holds no block while empty
 };
 
 } // namespace server

@@ -16,8 +16,8 @@ std::vector<OutFrame> SendQueue::TakeBatch()
 {
     if (writing_ || queued_.empty())
         return {};
-    std::vector<OutFrame> batch(std::make_move_iterator(queued_.begin()), std::make_move_iterator(queued_.end()));
-    queued_.clear();
+    std::vector<OutFrame> batch;
+    batch.swap(queued_);
     inFlight_ = batch.size();
     inFlightBytes_ = 0;
     for (const OutFrame& f : batch)

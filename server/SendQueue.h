@@ -5,7 +5,6 @@
 #include "server/OutFrame.h"
 
 #include <cstddef>
-#include <deque>
 #include <vector>
 
 namespace server {
@@ -32,7 +31,7 @@ public:
 
 private:
     SendLimits limits_;
-    std::deque<OutFrame> queued_;
+    std::vector<OutFrame> queued_; // a vector: an idle connection holds no block for it
     size_t inFlight_ = 0;
     size_t inFlightBytes_ = 0;
     size_t bytes_ = 0;
