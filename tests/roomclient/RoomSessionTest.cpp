@@ -9,6 +9,7 @@
 #include "net/DeskList.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 namespace {
 
@@ -121,6 +122,25 @@ TEST_F(RoomSessionTest, LobbyRecordUpdatesRowZero)
     EXPECT_EQ(List()->ItemText(0, 1), QStringLiteral("777"));
     EXPECT_EQ(room->MyInfo().points, 777);
     EXPECT_EQ(List()->ItemText(1, 1), QStringLiteral("40"));
+}
+
+TEST_F(RoomSessionTest, DoubleClickedPlayerBecomesTheReceiver)
+{
+    LogIn();
+    LoadPlayers({Entry("tavik", 5), Entry("zoe", 9)});
+    QTreeWidgetItem* zoe = List()->topLevelItem(List()->FindItem(0, QStringLiteral("zoe")));
+    const QPoint at = List()->visualItemRect(zoe).center();
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(room->ChatCtrl()->ReceiverBox()->currentText(), QStringLiteral("zoe"));
+}
+
+TEST_F(RoomSessionTest, OwnRecordReachesTheDeskView)
+{
+    room->SetMyInfo(Record("tavik", 55));
+    auto* view = qobject_cast<CCommonDeskGroundClient*>(room->DeskGround()->Client());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->MyInfo(), Record("tavik", 55));
 }
 
 TEST_F(RoomSessionTest, RoomFullClosesTheRoom)
