@@ -18,9 +18,7 @@ CSWHeadCtrl::CSWHeadCtrl(QWidget* parent)
     font_.setPixelSize(12);
     setFont(font_);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setSectionsClickable(true);
     setSectionsMovable(false);
-    setStretchLastSection(false);
 }
 
 void CSWHeadCtrl::SetBitmaps(const QPixmap& normal, const QPixmap& pressed)

@@ -76,6 +76,9 @@ CSWListCtrl::CSWListCtrl(QWidget* parent) : QTreeWidget(parent), head_(new CSWHe
 {
     setHeader(head_);
     setColumnCount(0);
+    // The view resets its header's options when it takes it.
+    head_->setSectionsClickable(true);
+    head_->setStretchLastSection(false);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setIndentation(0);
