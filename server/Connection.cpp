@@ -66,33 +66,37 @@ void Connection::ArmDeadline(std::chrono::milliseconds after)
     });
 }
 
-// Waits for bytes without a buffer of its own, then reads them into the loop's one
-// buffer: an idle connection costs no read buffer, which is what lets one server hold
-// tens of thousands of them.
+// Reads into the loop's one buffer, so an idle connection holds no read buffer of its
+// own (which lets one server hold tens of thousands of them). A read comes first; only
+// when nothing is there does the connection wait, since a wait started after the
+// socket became readable would sleep until the peer's next bytes.
 void Connection::Read()
 {
-    socket_.async_wait(asio::socket_base::wait_read, [self = shared_from_this()](const asio::error_code& ec) {
-        if (self->closed_)
-            return;
-        if (ec) {
-            self->Close(ec.message());
-            return;
-        }
-        static std::array<uint8_t, 65536> buffer; // the loop is single-threaded
-        asio::error_code readError;
-        const size_t n = self->socket_.read_some(asio::buffer(buffer), readError);
-        if (readError == asio::error::would_block || readError == asio::error::try_again) {
-            self->Read();
-            return;
-        }
-        if (readError) {
-            self->Close(readError == asio::error::eof ? "peer closed" : readError.message());
-            return;
-        }
-        self->OnBytes(std::span(buffer.data(), n));
-        if (!self->closed_)
-            self->Read();
-    });
+    static std::array<uint8_t, 65536> buffer; // the loop is single-threaded
+    asio::error_code ec;
+    const size_t n = socket_.read_some(asio::buffer(buffer), ec);
+    if (ec == asio::error::would_block || ec == asio::error::try_again) {
+        socket_.async_wait(asio::socket_base::wait_read, [self = shared_from_this()](const asio::error_code& waitError) {
+            if (self->closed_)
+                return;
+            if (waitError)
+                self->Close(waitError.message());
+            else
+                self->Read();
+        });
+        return;
+    }
+    if (ec) {
+        Close(ec == asio::error::eof ? "peer closed" : ec.message());
+        return;
+    }
+    OnBytes(std::span(buffer.data(), n));
+    // The next read waits its turn behind the other connections' work.
+    if (!closed_)
+        asio::post(socket_.get_executor(), [self = shared_from_this()] {
+            if (!self->closed_)
+                self->Read();
+        });
 }
 
 void Connection::OnBytes(std::span<const uint8_t> bytes)
@@ -179,7 +183,16 @@ void Connection::Send(OutFrame frame)
         Close("send queue full: peer not reading");
         return;
     }
-    Flush();
+    // The write starts once the current handler is done, so every frame it queues for
+    // this peer (a busy room's lines) leaves in one gathered write.
+    if (!flushPosted_ && !queue_.Writing()) {
+        flushPosted_ = true;
+        asio::post(socket_.get_executor(), [self = shared_from_this()] {
+            self->flushPosted_ = false;
+            if (!self->closed_)
+                self->Flush();
+        });
+    }
 }
 
 void Connection::Flush()

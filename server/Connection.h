@@ -57,6 +57,7 @@ private:
     size_t bytesBeforeLogin_ = 0;
     bool validRequestSeen_ = false;
     bool loggedIn_ = false;
+    bool flushPosted_ = false;
     bool closed_ = false;
 };
 
