@@ -264,6 +264,11 @@ void CCommonDeskGroundClient::RedrawSeat(int number, int seat)
 
 // ---- mouse
 
+bool CCommonDeskGroundClient::OnHoveredSeat(const QPoint& at) const
+{
+    return hoveredSeat_ != 0 && desks_[hoveredDesk_ - 1].SeatRect(hoveredSeat_).contains(at);
+}
+
 void CCommonDeskGroundClient::FrameSeat(bool pressed)
 {
     const CCommonDesk& desk = desks_[hoveredDesk_ - 1];
@@ -294,7 +299,7 @@ void CCommonDeskGroundClient::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPoint at = event->position().toPoint();
     if (hoveredSeat_ != 0) {
-        if (desks_[hoveredDesk_ - 1].SeatRect(hoveredSeat_).contains(at)) {
+        if (OnHoveredSeat(at)) {
             FrameSeat(false);
             return;
         }
@@ -325,7 +330,7 @@ void CCommonDeskGroundClient::mousePressEvent(QMouseEvent* event)
     // The ground takes the focus so that the wheel scrolls it.
     if (ground_)
         ground_->setFocus(Qt::MouseFocusReason);
-    if (hoveredSeat_ == 0 || !desks_[hoveredDesk_ - 1].SeatRect(hoveredSeat_).contains(event->position().toPoint()))
+    if (!OnHoveredSeat(event->position().toPoint()))
         return;
     FrameSeat(true);
     emit SeatClicked(hoveredDesk_, hoveredSeat_);
@@ -333,8 +338,7 @@ void CCommonDeskGroundClient::mousePressEvent(QMouseEvent* event)
 
 void CCommonDeskGroundClient::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (deskListReceived_ && event->button() == Qt::LeftButton && hoveredSeat_ != 0 &&
-        desks_[hoveredDesk_ - 1].SeatRect(hoveredSeat_).contains(event->position().toPoint()))
+    if (deskListReceived_ && event->button() == Qt::LeftButton && OnHoveredSeat(event->position().toPoint()))
         FrameSeat(false);
     CGameDeskGroundClient::mouseReleaseEvent(event);
 }

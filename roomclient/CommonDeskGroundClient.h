@@ -73,6 +73,7 @@ private:
     void OnDeskState(std::span<const uint8_t> record, uint8_t state);
     CCommonDesk* DeskOrNull(int number);
     void RedrawSeat(int desk, int seat);
+    bool OnHoveredSeat(const QPoint& at) const;
     void FrameSeat(bool pressed);
     void ClearHover();
     void UpdateCursor();

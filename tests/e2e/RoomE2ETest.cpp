@@ -114,7 +114,8 @@ TEST(RoomEndToEnd, TwoPlayersMeetChatTakeASeatAndPart)
     ASSERT_TRUE(Until([&] { return viewB->Desk(1) && viewB->HasDeskList(); }));
 
     Say(roomA, QStringLiteral("hello all"));
-    ASSERT_TRUE(Until([&] { return History(roomB).contains(QStringLiteral("[alice]->[所有人] hello all")); }));
+    const QString toAll = QStringLiteral("[alice]->[所有人] hello all");
+    ASSERT_TRUE(Until([&] { return History(roomB).contains(toAll); }));
     Say(roomB, QStringLiteral("hi alice"), QStringLiteral("ali"));
     ASSERT_TRUE(Until([&] { return History(roomA).contains(QStringLiteral("[bob]->[你] hi alice")); }));
 

@@ -20,12 +20,13 @@ RoomServerRun::RoomServerRun(const QStringList& players)
         if (!RunCommand({"--db", db, "--hash-cost", "test", "user", "add", name, "pw"}))
             return;
     }
-    server_.start(QStringLiteral(MORVANE_SERVER_BINARY),
-                  {"--db", db, "--hash-cost", "test", "--lobby-port", "0", "--room-port-base", "0", "--quiet"});
+    server_.start(QStringLiteral(MORVANE_SERVER_BINARY), {"--db", db, "--hash-cost", "test", "--lobby-port", "0",
+                                                          "--room-port-base", "0", "--quiet"});
     QByteArray out;
     while (!out.contains('\n') && server_.waitForReadyRead(kWaitMs))
         out += server_.readAllStandardOutput();
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("listening lobby=(\\d+)")).match(QString::fromUtf8(out));
+    const QRegularExpression listening(QStringLiteral("listening lobby=(\\d+)"));
+    const QRegularExpressionMatch m = listening.match(QString::fromUtf8(out));
     if (!m.hasMatch()) {
         failure_ = QStringLiteral("no listening line: ") + QString::fromUtf8(out + server_.readAllStandardError());
         return;

@@ -102,7 +102,8 @@ protected:
     {
         clock.Advance(CHallClient::kTimerPeriod);
         peer.Send(Msg(net::RoomMsg::PlayerList, net::PlayerEntry::EncodeList(players)));
-        ASSERT_TRUE(Until([&] { return owner.Tip() == QStringLiteral("正在下载游戏桌信息，请稍候^_^"); }));
+        const QString loadingDesks = QStringLiteral("正在下载游戏桌信息，请稍候^_^");
+        ASSERT_TRUE(Until([&] { return owner.Tip() == loadingDesks; }));
     }
     QString History() { return room->ChatCtrl()->History()->toPlainText(); }
 
