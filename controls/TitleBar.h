@@ -1,12 +1,14 @@
 #pragma once
 // The strip above a room: a stretched bitmap with the room's name as "【name】".
+#include "res/ResourceIds.h"
+
 #include <QPixmap>
 #include <QWidget>
 
 class CTitleBar : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kDefaultBitmap = 156;
+    static constexpr int kDefaultBitmap = res::IDB_TITLE_STRIP;
     static constexpr int kMinimumHeight = 20;
 
     explicit CTitleBar(const QPixmap& bitmap = {});

@@ -4,4 +4,5 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 
 morvane_test(controls_skinned_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/TabCtrlTest.cpp ${CMAKE_CURRENT_LIST_DIR}/ListCtrlTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SkinnedButtonsTest.cpp ${CMAKE_CURRENT_LIST_DIR}/MyStaticTest.cpp
   DEPS morvane_controls morvane_platform_testing Qt6::Test morvane_qt_test_main)
