@@ -7,7 +7,7 @@ namespace server {
 
 Listener::Listener(asio::io_context& io, const ConnectionLimits& limits, AddressLimiter& perAddress,
                    EnvelopeRules rules, MakeSession make)
-    : acceptor_(io), limits_(limits), perAddress_(perAddress), rules_(rules), make_(std::move(make))
+    : acceptor_(io), pause_(io), limits_(limits), perAddress_(perAddress), rules_(rules), make_(std::move(make))
 {
 }
 
@@ -41,12 +41,6 @@ uint16_t Listener::Port() const
     return acceptor_.local_endpoint(ec).port();
 }
 
-void Listener::Close()
-{
-    asio::error_code ec;
-    acceptor_.close(ec);
-}
-
 void Listener::Accept()
 {
     acceptor_.async_accept([this](const asio::error_code& ec, asio::ip::tcp::socket socket) {
@@ -65,8 +59,15 @@ void Listener::Accept()
                 connection->Start(make_(*connection));
             }
         } else {
-            // Out of descriptors and the like: the loop goes on, the next accept may work.
+            // Out of descriptors and the like: the connections already held go on, and
+            // accepting resumes after a pause instead of spinning on the same failure.
             LogLine("accept failed: " + ec.message());
+            pause_.expires_after(std::chrono::milliseconds(100));
+            pause_.async_wait([this](const asio::error_code& waitError) {
+                if (!waitError)
+                    Accept();
+            });
+            return;
         }
         Accept();
     });

@@ -8,6 +8,7 @@
 #include "server/Session.h"
 
 #include <asio/ip/tcp.hpp>
+#include <asio/steady_timer.hpp>
 
 #include <functional>
 #include <memory>
@@ -25,12 +26,12 @@ public:
     // Binds and starts accepting; false with `error` set when the port is taken.
     bool Open(const std::string& host, uint16_t port, std::string& error);
     uint16_t Port() const;
-    void Close();
 
 private:
     void Accept();
 
     asio::ip::tcp::acceptor acceptor_;
+    asio::steady_timer pause_; // after a failed accept (out of descriptors)
     const ConnectionLimits& limits_;
     AddressLimiter& perAddress_;
     EnvelopeRules rules_;
