@@ -351,6 +351,21 @@ TEST_F(TabCtrlTest, ArrowsScrollOneTabAndAreDisabledAtTheEnds)
     EXPECT_TRUE(sent.empty());
 }
 
+TEST_F(TabCtrlTest, ArrowStepThatNeedsNoScrollingIsReported)
+{
+    AddRooms(11);
+    // Widened while hidden: no refill, so the run is short of what would fit.
+    top->hide();
+    bar->resize(700, 25);
+    top->show();
+    ASSERT_EQ(ShownKeys(), Range(2, 12));
+    ASSERT_TRUE(bar->LeftArrow()->isEnabled());
+    QTest::mousePress(bar->LeftArrow(), Qt::LeftButton);
+    EXPECT_EQ(boxes.Texts(), QStringList{QStringLiteral("ERROR:有问题")});
+    EXPECT_EQ(ShownKeys(), Range(1, 12));
+    EXPECT_FALSE(bar->LeftArrow()->isEnabled());
+}
+
 TEST_F(TabCtrlTest, ResizingMovesTheArrowsAndRefills)
 {
     AddRooms(11);
@@ -382,6 +397,20 @@ TEST_F(TabCtrlTest, TabsPaintTheirStateAndCutTheirCorners)
     EXPECT_EQ(on.pixelColor(active->width() / 2, 0), CTabButton::kActiveBorder);
     EXPECT_EQ(on.pixelColor(2, 19), kActiveImage);  // open at the bottom
     EXPECT_EQ(on.pixelColor(0, 19), CTabButton::kActiveBorder);
+
+    // The caption of the active tab sits one pixel lower.
+    const auto captionTop = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 10; x < image.width() - 2; ++x)
+                if (qGray(image.pixel(x, y)) < 100)
+                    return y;
+        return -1;
+    };
+    bar->AddTabButton(QStringLiteral("游戏大厅"), 1);
+    const int inactiveTop = captionTop(Tab(2)->grab().toImage());
+    const int activeTop = captionTop(Tab(1)->grab().toImage());
+    ASSERT_GE(inactiveTop, 0);
+    EXPECT_EQ(activeTop, inactiveTop + 1);
 
     const QRegion shape = inactive->mask();
     for (const QPoint cut : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(w - 1, 0), QPoint(w - 2, 0), QPoint(w - 1, 1)})
