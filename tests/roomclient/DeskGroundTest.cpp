@@ -1,9 +1,11 @@
 #include "roomclient/CommonDeskGroundClient.h"
 #include "roomclient/GameDeskGround.h"
+#include "roomclient/GameDeskGroundClient.h"
 
 #include "net/DeskList.h"
 #include "net/MsgIds.h"
 #include "net/MsgRecord.h"
+#include "net/PlayerRecord.h"
 #include "platform/testing/RecordingMessageBoxes.h"
 
 #include <QApplication>
@@ -200,6 +202,20 @@ TEST_F(DeskGroundTest, ViewRequestsReachTheRoomSide)
     EXPECT_EQ(playing, (std::vector<bool>{true, false}));
     EXPECT_EQ(points, std::vector<int32_t>{-40});
     EXPECT_EQ(sent, (std::vector<std::vector<uint8_t>>{{7, 0, 1, 0, 2, 0}}));
+}
+
+TEST(GameDeskGroundClientBase, OperationsAViewMustOverrideOnlyComplain)
+{
+    platform::RecordingMessageBoxes boxes;
+    CGameDeskGroundClient base;
+    base.SetMyInfo(net::PlayerRecord{});
+    base.OnRcvMsg(net::MsgRecord::Build(net::RoomMsg::GameStarted).Bytes());
+    const uint8_t bytes[] = {1, 0};
+    base.SendTransMsg(bytes, sizeof bytes);
+    base.SetViewRect(0, 0, 10, 10);
+    EXPECT_EQ(boxes.Texts(), (QStringList{"子类没有实现这个接口CGameDeskGroundClient::SetMyInfo",
+                                          "CGameDeskGroundClient::OnRcvMsg",
+                                          "子类没有实现这个接口CGameDeskGroundClient::SendTransMsg"}));
 }
 
 } // namespace
