@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 const QColor CMyTabCtrl::kBackground(230, 230, 200);
 const QColor CMyTabCtrl::kLine(140, 120, 100);
 

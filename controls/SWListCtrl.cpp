@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 #include <vector>
 
 const QColor CSWListCtrl::kTextColour(255, 255, 255);
