@@ -27,6 +27,7 @@ namespace {
 const QColor kRoomColour(82, 113, 156);
 constexpr int kTitleBarId = 200;
 constexpr int kSplitButtonId = 104;
+constexpr int kDeskGroundId = 101;
 constexpr int kPlayerListId = 102;
 constexpr int kChatCtrlId = 103;
 

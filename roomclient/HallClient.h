@@ -29,7 +29,6 @@ public:
     // Timers of the room window, each set once and killed by its own first firing.
     enum Timer { kLoginTimer = 1, kPlayerListTimer = 2, kDeskListTimer = 3 };
     static constexpr uint32_t kTimerPeriod = 500;
-    static constexpr int kDeskGroundId = 101;
 
     // The owner (the main dialog) outlives the room window.
     explicit CHallClient(CHallClientOwner* owner);
