@@ -1,0 +1,43 @@
+#include "lobby/ClientApp.h"
+
+#include "lobby/ClientDlg.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ModalRunner.h"
+#include "platform/Resources.h"
+#include "res/ResourceIds.h"
+
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+// Windows has to start its sockets layer; Qt's sockets need no start-up.
+bool SocketsInit()
+{
+    return true;
+}
+
+void Refuse(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    platform::MessageBox(text);
+}
+
+} // namespace
+
+int CClientApp::InitInstance()
+{
+    const QStringList missing = platform::MissingResources();
+    if (!missing.isEmpty()) {
+        Refuse(QStringLiteral("Morvane 无法启动，缺少资源：%1").arg(missing.join(QStringLiteral(", "))));
+        return 1;
+    }
+    if (!SocketsInit()) {
+        Refuse(platform::String(res::IDS_SOCKETS_INIT_FAILED));
+        return 1;
+    }
+    CClientDlg dlg;
+    platform::modalRunner().Run(dlg);
+    return 0;
+}
