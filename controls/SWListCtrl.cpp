@@ -92,22 +92,22 @@ CSWListCtrl::CSWListCtrl(QWidget* parent) : QTreeWidget(parent), head_(new CSWHe
 
 CSWListCtrl::~CSWListCtrl() = default;
 
-bool CSWListCtrl::SetHeadings(const QString& spec)
+bool CSWListCtrl::SetHeadings(const QString& columns)
 {
     qsizetype pos = 0;
     for (;;) {
-        const qsizetype comma = spec.indexOf(QLatin1Char(','), pos);
+        const qsizetype comma = columns.indexOf(QLatin1Char(','), pos);
         if (comma < 0)
             return true;
-        qsizetype semicolon = spec.indexOf(QLatin1Char(';'), comma + 1);
+        qsizetype semicolon = columns.indexOf(QLatin1Char(';'), comma + 1);
         if (semicolon < 0)
-            semicolon = spec.size();
+            semicolon = columns.size();
         const int column = columnCount_++;
         setColumnCount(columnCount_);
         QTreeWidgetItem* heading = headerItem();
-        heading->setText(column, spec.mid(pos, comma - pos));
+        heading->setText(column, columns.mid(pos, comma - pos));
         heading->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
-        setColumnWidth(column, std::max(0, Atoi(QStringView(spec).mid(comma + 1, semicolon - comma - 1))));
+        setColumnWidth(column, std::max(0, Atoi(QStringView(columns).mid(comma + 1, semicolon - comma - 1))));
         pos = semicolon + 1;
     }
 }

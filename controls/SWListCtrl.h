@@ -18,7 +18,7 @@ public:
 
     // Columns from "name,width;name,width;...": each entry up to the next ',' is a
     // name, the number up to the next ';' (or the end) its width.
-    bool SetHeadings(const QString& spec);
+    bool SetHeadings(const QString& columns);
     // Appends a row with one text per column; returns its index.
     int AddItem(const QStringList& texts);
     // False for a row or column outside the list.

@@ -1,4 +1,4 @@
-// The player list: headings from their spec text, the sort comparison and sorting by
+// The player list: headings from their column text, the sort comparison and sorting by
 // heading clicks with the pinned row first, cell operations, the double-click report,
 // and the painting of cells and headings.
 #include "controls/SWHeadCtrl.h"
@@ -68,11 +68,11 @@ protected:
     CSWListCtrl* list = nullptr;
 };
 
-TEST(ListHeadings, ParsedFromTheirSpec)
+TEST(ListHeadings, ParsedFromTheirColumnText)
 {
     struct Case {
         const char* name;
-        QString spec;
+        QString columns;
         QStringList headings;
         std::vector<int> widths;
     };
@@ -85,7 +85,7 @@ TEST(ListHeadings, ParsedFromTheirSpec)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CSWListCtrl list;
-        EXPECT_TRUE(list.SetHeadings(c.spec));
+        EXPECT_TRUE(list.SetHeadings(c.columns));
         ASSERT_EQ(list.ColumnCount(), c.headings.size());
         for (int column = 0; column < list.ColumnCount(); ++column) {
             EXPECT_EQ(list.headerItem()->text(column), c.headings[column]);
