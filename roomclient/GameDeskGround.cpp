@@ -31,6 +31,7 @@ void CGameDeskGround::Create(const QRect& rect, QWidget* parent, int controlId, 
     setParent(parent);
     setObjectName(QString::number(controlId));
     setGeometry(rect);
+    groundMode_ = groundMode;
     // The view covers the ground; without one (modes without a view) the colour shows.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);
@@ -55,9 +56,9 @@ void CGameDeskGround::Create(const QRect& rect, QWidget* parent, int controlId, 
         m_pClient = new CCommonDeskGroundClient;
         break;
     case kChallengeMode:
-        // The challenge rooms' entry-desk view is not part of the client yet: such a
-        // room shows its ground without desks, quietly, like a mode-3 hall.
-    case 3:
+    case kViewlessMode:
+        // Known modes without a view (the challenge rooms' entry-desk view is not part
+        // of the client yet): the ground stays empty, without a word.
         return;
     default:
         platform::MessageBox(QStringLiteral("[CGameDeskGround::OnCreate]未知游戏模式类型"));
@@ -90,7 +91,10 @@ void CGameDeskGround::PlaceView(int pos)
 void CGameDeskGround::OnGemeDeskMsg(std::span<const uint8_t> record)
 {
     if (!m_pClient) {
-        platform::MessageBox(QStringLiteral("[CGameDeskGround::OnGemeDeskMsg]m_pClient isn't exist "));
+        // A known mode's ground without a view lets its desk messages pass quietly: one
+        // box for every desk that changes would bury the room.
+        if (groundMode_ != kChallengeMode && groundMode_ != kViewlessMode)
+            platform::MessageBox(QStringLiteral("[CGameDeskGround::OnGemeDeskMsg]m_pClient isn't exist "));
         return;
     }
     m_pClient->OnRcvMsg(record);

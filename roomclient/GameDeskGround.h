@@ -22,6 +22,8 @@ public:
     // Ground modes of a hall.
     static constexpr uint8_t kCommonMode = 1;
     static constexpr uint8_t kChallengeMode = 2;
+    // A mode halls may announce that has no view of its own.
+    static constexpr uint8_t kViewlessMode = 3;
     // One scroll step in view pixels.
     static constexpr int kStep = 10;
     static constexpr int kScrollBarWidth = 15;
@@ -64,5 +66,6 @@ private:
 
     CGameDeskGroundClient* m_pClient = nullptr;
     QScrollBar* m_scrollBar = nullptr;
+    uint8_t groundMode_ = 0;
     QRect lastClient_;
 };
