@@ -175,6 +175,28 @@ TEST_F(ListCtrlTest, PinnedRowStaysFirstInEverySort)
     EXPECT_EQ(CellPixel(1, 1), CSWListCtrl::kBackColour);
 }
 
+TEST_F(ListCtrlTest, MixedFormsSortWithoutLosingRows)
+{
+    // Texts of every form in one column: the comparison is no strict order here.
+    const QStringList points = {"10", "abc", "", "01/02/2003", "x", "9", "31/12/1999", "-5", "zz", "0"};
+    QStringList names;
+    for (int i = 0; i < 40; ++i) {
+        names << QStringLiteral("p%1").arg(i);
+        list->AddItem({names.last(), points[i % points.size()]});
+    }
+    list->HighlightItem(0, QStringLiteral("p17"));
+    for (bool ascending : {true, false}) {
+        SCOPED_TRACE(ascending ? "up" : "down");
+        list->Sort(1, ascending);
+        EXPECT_EQ(list->ItemText(0, 0), QStringLiteral("p17"));
+        QStringList sorted = Column(0);
+        sorted.sort();
+        QStringList expected = names;
+        expected.sort();
+        EXPECT_EQ(sorted, expected);
+    }
+}
+
 TEST_F(ListCtrlTest, CellOperationsKeepToTheList)
 {
     AddPlayers({{"ann", "10"}, {"bob", "9"}});
