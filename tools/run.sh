@@ -14,9 +14,4 @@ cd build/run/bin
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true' EXIT
 sleep 0.5
-if [ -x ./morvane ]; then
-  ./morvane
-else
-  echo "The client is not part of this build yet; the server runs until Ctrl+C." >&2
-  wait "$server"
-fi
+./morvane
