@@ -2,10 +2,10 @@
 
 #include "lobby/ClientDlg.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ModalRunner.h"
 #include "platform/Resources.h"
 #include "res/ResourceIds.h"
 
+#include <QEventLoop>
 #include <QStringList>
 
 #include <cstdio>
@@ -37,7 +37,12 @@ int CClientApp::InitInstance()
         Refuse(platform::String(res::IDS_SOCKETS_INIT_FAILED));
         return 1;
     }
+    // The main dialog hides itself while it exits, so its loop ends on its quit, not
+    // on its hiding.
     CClientDlg dlg;
-    platform::modalRunner().Run(dlg);
+    QEventLoop loop;
+    QObject::connect(&dlg, &CClientDlg::Quit, &loop, &QEventLoop::quit);
+    dlg.show();
+    loop.exec();
     return 0;
 }

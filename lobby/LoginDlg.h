@@ -20,7 +20,7 @@ public:
     static constexpr int kMaxChars = 20;
     static constexpr uint32_t kDefaultPort = 8080;
 
-    // Both handlers are posted to `parent` (WM_USER+1 and WM_USER+2).
+    // Both handlers run later, posted as WM_USER+1 and WM_USER+2 are.
     CLoginDlg(QWidget* parent, LoginHandler onLogin, CancelHandler onCancel);
 
     // Centres the dialog, cuts it off above the address and shows it.
