@@ -1,5 +1,6 @@
 #include "lobby/ClientDlg.h"
 
+#include "controls/MyPicBT.h"
 #include "controls/MyTabCtrl.h"
 #include "lobby/AboutDlg.h"
 #include "lobby/HallTree.h"
@@ -89,6 +90,8 @@ void CClientDlg::OnInitDialog()
         tree_ = new CHallTree(parent);
         return tree_;
     });
+    for (int id : {kExitButton, kMinimiseButton})
+        builder.Replace(id, [](const res::ControlTemplate&, QWidget* parent) { return new CMyPicBT(parent); });
     controls_ = builder.Build(*this);
     setWindowIcon(icon_);
     session_.SetLocalAddress(platform::LocalIPv4Address());
@@ -98,8 +101,12 @@ void CClientDlg::OnInitDialog()
     tip_ = new CTipDlg(this);
     ShowLoginDlg();
 
-    exit_ = qobject_cast<QAbstractButton*>(controls_.at(kExitButton));
-    minimise_ = qobject_cast<QAbstractButton*>(controls_.at(kMinimiseButton));
+    auto* exit = qobject_cast<CMyPicBT*>(controls_.at(kExitButton));
+    auto* minimise = qobject_cast<CMyPicBT*>(controls_.at(kMinimiseButton));
+    minimise->SetImages(res::IDB_MINIMISE, res::IDB_MINIMISE, res::IDB_MINIMISE_HOVER);
+    exit->SetImages(res::IDB_EXIT, res::IDB_EXIT, res::IDB_EXIT_HOVER);
+    exit_ = exit;
+    minimise_ = minimise;
     connect(exit_, &QAbstractButton::clicked, this, &CClientDlg::OnExit);
     connect(minimise_, &QAbstractButton::clicked, this, &QWidget::showMinimized);
     connect(qobject_cast<QAbstractButton*>(controls_.at(kHideHtmlButton)), &QAbstractButton::clicked, this,

@@ -2,6 +2,7 @@
 // rooms it opens, switches and closes, and its exit.
 #include "MainDialogFixture.h"
 
+#include "controls/MyPicBT.h"
 #include "controls/MyTabCtrl.h"
 #include "controls/TabButton.h"
 #include "lobby/HallTree.h"
@@ -39,6 +40,8 @@ TEST_F(MainDialogTest, StartsSmallWithTheLoginDialogTheLobbyTabAndTheLobbyPage)
     EXPECT_EQ(dlg.RoomArea(), QRect(205, 105, 590, 490));
     EXPECT_EQ(dlg.HtmlCtrl().geometry(), dlg.RoomArea());
     EXPECT_EQ(dlg.Control(1006), &dlg.HtmlCtrl());
+    ASSERT_NE(qobject_cast<CMyPicBT*>(dlg.Control(1031)), nullptr);
+    EXPECT_EQ(dlg.Control(1031)->size(), QSize(20, 20)) << "sized to its picture";
     EXPECT_EQ(dlg.Control(1031)->geometry().right() + 1, 800 - 15);
     EXPECT_EQ(dlg.Control(1032)->geometry().right() + 1, 800 - 40);
     EXPECT_EQ(dlg.CurrentTabKey(), 1);
