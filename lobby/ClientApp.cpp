@@ -6,7 +6,6 @@
 #include "res/ResourceIds.h"
 
 #include <QEventLoop>
-#include <QStringList>
 
 #include <cstdio>
 
@@ -18,23 +17,23 @@ bool SocketsInit()
     return true;
 }
 
-void Refuse(const QString& text)
-{
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    platform::MessageBox(text);
-}
-
 } // namespace
+
+QString CClientApp::StartRefusal(const QStringList& missingResources, bool socketsUp)
+{
+    if (!missingResources.isEmpty())
+        return QStringLiteral("Morvane 无法启动，缺少资源：%1").arg(missingResources.join(QStringLiteral(", ")));
+    if (!socketsUp)
+        return platform::String(res::IDS_SOCKETS_INIT_FAILED);
+    return {};
+}
 
 int CClientApp::InitInstance()
 {
-    const QStringList missing = platform::MissingResources();
-    if (!missing.isEmpty()) {
-        Refuse(QStringLiteral("Morvane 无法启动，缺少资源：%1").arg(missing.join(QStringLiteral(", "))));
-        return 1;
-    }
-    if (!SocketsInit()) {
-        Refuse(platform::String(res::IDS_SOCKETS_INIT_FAILED));
+    const QString refusal = StartRefusal(platform::MissingResources(), SocketsInit());
+    if (!refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", refusal.toLocal8Bit().constData());
+        platform::MessageBox(refusal);
         return 1;
     }
     // The main dialog hides itself while it exits, so its loop ends on its quit, not
