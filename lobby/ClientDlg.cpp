@@ -215,12 +215,14 @@ void CClientDlg::contextMenuEvent(QContextMenuEvent* event)
     if (about.isEmpty())
         return;
     QMenu menu(this);
-    connect(menu.addAction(about), &QAction::triggered, this, &CClientDlg::OnAbout);
+    connect(menu.addAction(about), &QAction::triggered, this, [this] { OnSysCommand(kAboutCommand); });
     menu.exec(event->globalPos());
 }
 
-void CClientDlg::OnAbout()
+void CClientDlg::OnSysCommand(int command)
 {
+    if (command != kAboutCommand)
+        return;
     CAboutDlg about(this);
     platform::modalRunner().Run(about);
 }
@@ -228,7 +230,8 @@ void CClientDlg::OnAbout()
 void CClientDlg::OnDblclkTree()
 {
     const QTreeWidgetItem* item = tree_->currentItem();
-    if (!item || item->childCount() > 0)
+    // After the exit's clean-up there is no tab bar to open a room in.
+    if (!tab_ || !item || item->childCount() > 0)
         return;
     if (const net::RoomEntry* entry = tree_->RoomEntryOf(item))
         OpenRoom(*entry);

@@ -54,8 +54,13 @@ public:
     void accept() override {}
     void reject() override {}
 
-    // WM_USER+10: the challenge desk client posts it to the main window.
+    static constexpr int kAboutCommand = 0x10;
+
+    // WM_USER+10: the challenge desk client posts it to the main window, by name:
+    // QMetaObject::invokeMethod(window(), "OnChallengeLeft", Qt::QueuedConnection).
     Q_INVOKABLE void OnChallengeLeft() { session_.OnChallengeLeft(); }
+    // The system menu's commands; here the window body's context menu holds them.
+    void OnSysCommand(int command);
     // The exit button (1031).
     void OnExit();
     // The double click on the frame.
@@ -110,7 +115,6 @@ private:
     void OnTabClosed(int key);
     OpenRoomEntry* Find(int key);
     OpenRoomEntry* Find(const CHallClient* room);
-    void OnAbout();
     void EndDialog();
 
     QIcon icon_;

@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include <deque>
+#include <vector>
 
 namespace net {
 struct HallList;

@@ -61,26 +61,25 @@ void CLoginDlg::Show()
 
 bool CLoginDlg::SaveData()
 {
+    // As the framework does, a failed field takes the focus after its message.
+    const auto fail = [](QLineEdit* edit, const QString& text) {
+        platform::MessageBox(text);
+        edit->setFocus();
+        edit->selectAll();
+        return false;
+    };
     const QString password = password_->text();
-    if (password.size() > kMaxChars) {
-        platform::MessageBox(TooLongText(kMaxChars));
-        return false;
-    }
+    if (password.size() > kMaxChars)
+        return fail(password_, TooLongText(kMaxChars));
     const QString name = name_->text();
-    if (name.size() > kMaxChars) {
-        platform::MessageBox(TooLongText(kMaxChars));
-        return false;
-    }
+    if (name.size() > kMaxChars)
+        return fail(name_, TooLongText(kMaxChars));
     bool number = false;
     const uint32_t port = port_->text().trimmed().toUInt(&number);
-    if (!number) {
-        platform::MessageBox(kNotANumberText);
-        return false;
-    }
-    if (port < 1 || port > 65535) {
-        platform::MessageBox(OutOfRangeText(1, 65535));
-        return false;
-    }
+    if (!number)
+        return fail(port_, kNotANumberText);
+    if (port < 1 || port > 65535)
+        return fail(port_, OutOfRangeText(1, 65535));
     passwordText_ = password;
     nameText_ = name;
     addressText_ = address_->text();

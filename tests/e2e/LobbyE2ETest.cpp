@@ -98,12 +98,16 @@ TEST(LobbyE2E, TavikLogsInSeesTheServersHallsOpensARoomAndLogsOutAtExit)
     clock.Advance(CHallClient::kTimerPeriod);
     EXPECT_TRUE(WaitFor([&] { return room->IsLoggedIn(); })) << boxes.Texts().join('\n').toStdString();
 
+    // What a challenge desk client posts to the main window when a challenge ends.
+    QMetaObject::invokeMethod(room->window(), "OnChallengeLeft", Qt::QueuedConnection);
+    ASSERT_TRUE(WaitFor([&] { return proxy.SentIds().size() == 5; }));
+
     dlg.OnExit();
     ASSERT_TRUE(WaitFor([&] { return proxy.ClientGone(); }));
     using namespace net::LobbyMsg;
     EXPECT_EQ(proxy.SentIds(), (std::vector<uint8_t>{VersionRequest, LoginRequest, PlayerRecordRequest,
-                                                     HallListRequest, Logout}));
-    EXPECT_EQ(proxy.SentKinds(), (std::vector<uint32_t>{1, 1, 1, 2, 1}));
+                                                     HallListRequest, ChallengeLeft, Logout}));
+    EXPECT_EQ(proxy.SentKinds(), (std::vector<uint32_t>{1, 1, 1, 2, 1, 1}));
     clock.Advance(CClientDlg::kExitDelay);
     QCoreApplication::processEvents();
     EXPECT_TRUE(dlg.HasQuit());

@@ -10,6 +10,7 @@
 #include "lobby/TipDlg.h"
 #include "net/HallList.h"
 #include "platform/Screen.h"
+#include "platform/testing/ScriptedModalRunner.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -17,6 +18,21 @@
 #include <QTest>
 
 namespace {
+
+// Group "group", hall 5 "hall", room 9 "room".
+net::HallList OneRoomList()
+{
+    net::HallEntry hall;
+    hall.hall.name = "hall";
+    hall.hall.group = "group";
+    hall.hall.groundMode = 1;
+    hall.hall.hallNumber = 5;
+    net::RoomRecord room;
+    room.name = "room";
+    room.roomId = 9;
+    hall.rooms.push_back(room);
+    return {{hall}};
+}
 
 TEST_F(MainDialogTest, StartsSmallWithTheLoginDialogTheLobbyTabAndTheLobbyPage)
 {
@@ -137,18 +153,7 @@ TEST_F(MainDialogTest, TheLobbyTabShowsTheLobbyPageAgain)
 
 TEST_F(MainDialogTest, OnlyARoomItemOfTheTreeOpensARoom)
 {
-    net::HallList list;
-    net::HallEntry hall;
-    hall.hall.name = "hall";
-    hall.hall.group = "group";
-    hall.hall.groundMode = 1;
-    hall.hall.hallNumber = 5;
-    net::RoomRecord room;
-    room.name = "room";
-    room.roomId = 9;
-    hall.rooms.push_back(room);
-    list.halls.push_back(hall);
-    dlg.FillHallTree(list);
+    dlg.FillHallTree(OneRoomList());
 
     QTreeWidgetItem* group = dlg.HallTree()->topLevelItem(0);
     for (QTreeWidgetItem* item : {group, group->child(0)}) {
@@ -202,6 +207,8 @@ TEST_F(MainDialogTest, ExitRefusesWhileAGameRunsThenClearsUpAndQuits100MsLater)
     EXPECT_TRUE(dlg.isVisible());
 
     dlg.SetGameFlag(Window(2), false);
+    dlg.FillHallTree(OneRoomList());
+    dlg.HallTree()->setCurrentItem(dlg.HallTree()->topLevelItem(0)->child(0)->child(0));
     QPointer<CHallClient> first = Window(2);
     QPointer<CHallClient> second = Window(3);
     QPointer<CLoginDlg> login = dlg.LoginDlg();
@@ -213,6 +220,9 @@ TEST_F(MainDialogTest, ExitRefusesWhileAGameRunsThenClearsUpAndQuits100MsLater)
     EXPECT_EQ(dlg.TipDlg(), nullptr);
     EXPECT_EQ(dlg.TabCtrl(), nullptr);
 
+    dlg.OnDblclkTree();
+    EXPECT_TRUE(dlg.OpenRooms().empty()) << "nothing opens after the clean-up";
+
     clock.Advance(99);
     QCoreApplication::processEvents();
     EXPECT_FALSE(dlg.HasQuit());
@@ -220,6 +230,15 @@ TEST_F(MainDialogTest, ExitRefusesWhileAGameRunsThenClearsUpAndQuits100MsLater)
     EXPECT_FALSE(clock.HasTimer(&dlg, CClientDlg::kExitTimer));
     QCoreApplication::processEvents();
     EXPECT_TRUE(dlg.HasQuit());
+}
+
+TEST_F(MainDialogTest, TheAboutCommandRunsTheAboutBox)
+{
+    platform::ScriptedModalRunner runner;
+    dlg.OnSysCommand(0xF020);
+    EXPECT_TRUE(runner.Ran().empty()) << "other commands are the window system's";
+    dlg.OnSysCommand(CClientDlg::kAboutCommand);
+    EXPECT_EQ(runner.Ran(), std::vector<QString>{"CAboutDlg"});
 }
 
 TEST_F(MainDialogTest, CancellingTheLoginEndsTheProgram)
