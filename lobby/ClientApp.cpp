@@ -21,6 +21,12 @@ bool SocketsInit()
 
 QString CClientApp::StartRefusal(const QStringList& missingResources, bool socketsUp)
 {
+    // A fresh tree without its art misses everything: the first few names say enough.
+    constexpr qsizetype kNamed = 5;
+    if (missingResources.size() > kNamed)
+        return QStringLiteral("Morvane 无法启动，缺少资源：%1 等 %2 项")
+            .arg(missingResources.first(kNamed).join(QStringLiteral(", ")))
+            .arg(missingResources.size());
     if (!missingResources.isEmpty())
         return QStringLiteral("Morvane 无法启动，缺少资源：%1").arg(missingResources.join(QStringLiteral(", ")));
     if (!socketsUp)

@@ -18,6 +18,9 @@ TEST(ClientApp, NamesWhatKeepsItFromStarting)
         {"one bitmap missing", {"bitmap 136"}, true, "Morvane 无法启动，缺少资源：bitmap 136"},
         {"a bitmap and a game file missing", {"bitmap 136", "gif\\horse\\horse1.gif"}, true,
          "Morvane 无法启动，缺少资源：bitmap 136, gif\\horse\\horse1.gif"},
+        {"five missing", {"a", "b", "c", "d", "e"}, true, "Morvane 无法启动，缺少资源：a, b, c, d, e"},
+        {"more than five missing", {"a", "b", "c", "d", "e", "f", "g"}, true,
+         "Morvane 无法启动，缺少资源：a, b, c, d, e 等 7 项"},
         {"no sockets", {}, false, "Windows 通信端口初始化失败。"},
         {"missing resources are named first", {"sound\\Click.wav"}, false, "Morvane 无法启动，缺少资源：sound\\Click.wav"},
     };
