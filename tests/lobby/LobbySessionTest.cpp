@@ -141,6 +141,18 @@ TEST_F(LobbySessionTest, RunsTheWholeChainFromLoginToTheHallList)
     EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
+TEST_F(LobbySessionTest, FieldsOfExactly20BytesTravelWholeAndKeepTheirNeighbours)
+{
+    session.OnLogin(Login("abcdefghijklmnopqrst", "01234567890123456789"));
+    ASSERT_TRUE(peer.WaitForEnvelopes(1));
+    ASSERT_TRUE(Answer(U32Msg(Version, net::kClientVersion), 2));
+    const std::vector<uint8_t>& record = peer.Envelopes()[1].record;
+    ASSERT_EQ(record.size(), 69u);
+    EXPECT_EQ(std::string(record.begin() + 8, record.begin() + 28), "abcdefghijklmnopqrst");
+    EXPECT_EQ(std::string(record.begin() + 28, record.begin() + 48), "01234567890123456789");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&record[48])), "10.1.2.3");
+}
+
 TEST_F(LobbySessionTest, ARefusedLoginTriesAgainOnTheSameConnection)
 {
     session.OnLogin(Login("tavik", "wrong"));
