@@ -3,7 +3,6 @@
 #include "server/Log.h"
 
 #include <asio/post.hpp>
-#include <asio/write.hpp>
 
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -33,16 +32,22 @@ Connection::Connection(asio::ip::tcp::socket socket, const ConnectionLimits& lim
 }
 
 // Keepalive finds a half-open peer of a logged-in player (who may be silent for hours).
+// A peer that vanished while data was on its way to it gets no keepalive probes, only
+// retransmissions for a quarter of an hour: the user timeout gives up on it after the
+// same time as the probes would.
 void Connection::Tune()
 {
     const int fd = socket_.native_handle();
     const int on = 1;
+    const KeepAlive& k = limits_.keepAlive;
+    const unsigned giveUpMs = static_cast<unsigned>(k.idleSeconds + k.intervalSeconds * k.probes) * 1000u;
     setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
-    setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &limits_.keepAlive.idleSeconds, sizeof(int));
-    setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &limits_.keepAlive.intervalSeconds, sizeof(int));
-    setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &limits_.keepAlive.probes, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &k.idleSeconds, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &k.intervalSeconds, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &k.probes, sizeof(int));
+    setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &giveUpMs, sizeof giveUpMs);
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    if (limits_.sendBufferBytes > 0)
+    if (limits_.sendBufferBytes > 0 && (limits_.sendBufferPeer.empty() || limits_.sendBufferPeer == address_))
         setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &limits_.sendBufferBytes, sizeof(int));
 }
 
@@ -179,42 +184,62 @@ void Connection::Send(OutFrame frame)
 {
     if (closed_)
         return;
-    if (!queue_.Push(std::move(frame))) {
-        Close("send queue full: peer not reading");
-        return;
+    if (!queue_.Push(frame)) {
+        // The cap counts only what the kernel would not take: a busy room may queue
+        // more than the cap for a peer within one turn of the loop, so what waits is
+        // offered to the kernel first.
+        if (!waitingWritable_)
+            Flush();
+        if (closed_)
+            return;
+        if (!queue_.Push(frame)) {
+            // Reset at once: what the kernel still holds for a peer that does not read
+            // would linger there, and the peer learns of the drop without reading.
+            const linger reset{1, 0};
+            setsockopt(socket_.native_handle(), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            Close("send queue full: peer not reading");
+            return;
+        }
     }
-    // The write starts once the current handler is done, so every frame it queues for
-    // this peer (a busy room's lines) leaves in one gathered write.
-    if (!flushPosted_ && !queue_.Writing()) {
+    // The write happens once the current handler is done, so every frame it queues
+    // for this peer (a busy room's lines) leaves in one gathered write.
+    if (!flushPosted_ && !waitingWritable_) {
         flushPosted_ = true;
         asio::post(socket_.get_executor(), [self = shared_from_this()] {
             self->flushPosted_ = false;
-            if (!self->closed_)
+            if (!self->closed_ && !self->waitingWritable_)
                 self->Flush();
         });
     }
 }
 
+// Writes what waits until the kernel takes no more; then waits until it does.
 void Connection::Flush()
 {
-    std::vector<OutFrame> batch = queue_.TakeBatch();
-    if (batch.empty())
-        return;
-    std::vector<asio::const_buffer> buffers;
-    buffers.reserve(batch.size());
-    for (const OutFrame& f : batch)
-        buffers.emplace_back(asio::buffer(*f));
-    asio::async_write(socket_, buffers,
-        [self = shared_from_this(), batch = std::move(batch)](const asio::error_code& ec, size_t) {
-            self->queue_.BatchDone();
-            if (self->closed_)
-                return;
-            if (ec) {
-                self->Close(ec.message());
-                return;
-            }
-            self->Flush();
-        });
+    while (!queue_.Empty()) {
+        std::array<asio::const_buffer, 64> pieces; // as many as one gathered write takes
+        const size_t n = queue_.Pending(pieces);
+        asio::error_code ec;
+        const size_t written = socket_.write_some(std::span(pieces.data(), n), ec);
+        if (ec == asio::error::would_block || ec == asio::error::try_again) {
+            waitingWritable_ = true;
+            socket_.async_wait(asio::socket_base::wait_write, [self = shared_from_this()](const asio::error_code& waitError) {
+                self->waitingWritable_ = false;
+                if (self->closed_)
+                    return;
+                if (waitError)
+                    self->Close(waitError.message());
+                else
+                    self->Flush();
+            });
+            return;
+        }
+        if (ec) {
+            Close(ec.message());
+            return;
+        }
+        queue_.Consume(written);
+    }
 }
 
 void Connection::Close(std::string_view why)

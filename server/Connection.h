@@ -58,6 +58,7 @@ private:
     bool validRequestSeen_ = false;
     bool loggedIn_ = false;
     bool flushPosted_ = false;
+    bool waitingWritable_ = false;
     bool closed_ = false;
 };
 

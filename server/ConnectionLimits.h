@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <string>
 
 namespace server {
 
@@ -24,8 +25,10 @@ struct ConnectionLimits {
     std::chrono::milliseconds loginDeadline{600'000};
     size_t preLoginBytes = 4096;
     KeepAlive keepAlive;
-    // Test hook: shrinks the kernel send buffer of accepted sockets (0 = leave it).
+    // Test hook: shrinks the kernel send buffer of accepted sockets (0 = leave it),
+    // of those from one peer address only when that is set.
     int sendBufferBytes = 0;
+    std::string sendBufferPeer;
 };
 
 } // namespace server

@@ -1,10 +1,14 @@
 #pragma once
-// The bounded send queue of one connection. Everything queued goes out in one
-// gathered write; a peer that stops reading fills the queue to its cap and is
-// dropped, so nobody else ever waits for him.
+// The bounded send queue of one connection: what the kernel has not taken yet.
+// Everything that waits goes out in one gathered write; a peer that stops reading
+// fills the kernel's buffer and then this queue to its cap and is dropped, so nobody
+// else ever waits for him.
 #include "server/OutFrame.h"
 
+#include <asio/buffer.hpp>
+
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace server {
@@ -18,24 +22,22 @@ class SendQueue {
 public:
     explicit SendQueue(SendLimits limits) : limits_(limits) {}
 
-    // False when the frame would pass the cap: the peer is not reading.
-    bool Push(OutFrame frame);
-    // Takes every queued frame for one gathered write (empty while a write is out).
-    std::vector<OutFrame> TakeBatch();
-    // The write of the batch ended.
-    void BatchDone();
-    bool Writing() const { return writing_; }
+    // False when the frame would pass the cap.
+    bool Push(const OutFrame& frame);
+    // Fills `out` with what waits, oldest first, from where the last write stopped;
+    // the number of pieces filled.
+    size_t Pending(std::span<asio::const_buffer> out) const;
+    // The kernel took `n` more bytes.
+    void Consume(size_t n);
     bool Empty() const { return queued_.empty(); }
-    size_t Frames() const { return queued_.size() + inFlight_; }
+    size_t Frames() const { return queued_.size(); }
     size_t Bytes() const { return bytes_; }
 
 private:
     SendLimits limits_;
     std::vector<OutFrame> queued_; // a vector: an idle connection holds no block for it
-    size_t inFlight_ = 0;
-    size_t inFlightBytes_ = 0;
-    size_t bytes_ = 0;
-    bool writing_ = false;
+    size_t sentOfFirst_ = 0;       // a write may stop inside a frame
+    size_t bytes_ = 0;             // not yet taken by the kernel
 };
 
 } // namespace server

@@ -16,8 +16,14 @@ namespace server {
 Server::Server(ServerOptions options)
     : options_(std::move(options)), signals_(io_, SIGINT, SIGTERM), perAddress_(options_.perAddress)
 {
-    if (const char* sndbuf = std::getenv("MORVANE_TEST_SNDBUF"))
+    // BYTES, or BYTES@ADDRESS for the connections from one address only.
+    if (const char* sndbuf = std::getenv("MORVANE_TEST_SNDBUF")) {
+        const std::string_view hook(sndbuf);
+        const size_t at = hook.find('@');
         options_.limits.sendBufferBytes = std::atoi(sndbuf);
+        if (at != std::string_view::npos)
+            options_.limits.sendBufferPeer = hook.substr(at + 1);
+    }
 }
 
 Server::~Server()

@@ -221,8 +221,9 @@ std::string HelpText()
         head.resize(std::max<size_t>(head.size() + 1, 34), ' ');
         t += head + std::string(o.help) + "\n";
     }
-    t += "\nenvironment (test suites only): MORVANE_TEST_SNDBUF=BYTES shrinks the send buffer of\n"
-         "accepted sockets; MORVANE_TEST_HOOKS=1 makes room message 250 throw in its handler.\n";
+    t += "\nenvironment (test suites only): MORVANE_TEST_SNDBUF=BYTES[@ADDRESS] shrinks the send\n"
+         "buffer of accepted sockets (of those from ADDRESS only); MORVANE_TEST_HOOKS=1 makes room\n"
+         "message 250 throw in its handler.\n";
     return t;
 }
 

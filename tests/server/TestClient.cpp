@@ -8,6 +8,7 @@
 #include "net/ByteWriter.h"
 
 #include <arpa/inet.h>
+#include <linux/filter.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
@@ -46,6 +47,15 @@ void TestClient::Close()
     if (fd_ >= 0)
         close(fd_);
     fd_ = -1;
+}
+
+bool TestClient::GoDeaf()
+{
+    // A socket filter that keeps nothing: TCP runs it on every arriving segment
+    // before acting on it, so probes and data are neither seen nor acknowledged.
+    sock_filter dropAll[] = {BPF_STMT(BPF_RET | BPF_K, 0)};
+    const sock_fprog program{1, dropAll};
+    return fd_ >= 0 && setsockopt(fd_, SOL_SOCKET, SO_ATTACH_FILTER, &program, sizeof program) == 0;
 }
 
 bool TestClient::SendBytes(std::span<const uint8_t> bytes)

@@ -39,6 +39,9 @@ public:
     // No frame arrives within `wait` and the connection stays open.
     bool Silent(std::chrono::milliseconds wait = 200ms);
     void Close();
+    // From now on every segment the server sends is dropped on arrival and never
+    // acknowledged: to the server this peer looks gone without a word (half-open).
+    bool GoDeaf();
 
     // Lobby: version, login with `name` / `password`; the refusal reason, or 0 when accepted.
     int LobbyLogin(const std::string& name, const std::string& password);
