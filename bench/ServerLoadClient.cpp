@@ -10,9 +10,9 @@
 #include "net/PlayerRecord.h"
 
 #include <asio/connect.hpp>
-#include <asio/read.hpp>
 #include <asio/write.hpp>
 
+#include <array>
 #include <random>
 
 namespace {
@@ -31,8 +31,7 @@ void ServerLoadClient::Start()
 {
     Connect(lobby_, setup_.lobbyPort, [self = shared_from_this()] {
         self->SendLogin();
-        self->ReadFrames(self->lobby_, std::make_shared<std::vector<uint8_t>>(),
-                         [self](const Frame& f) { self->OnLobby(f); });
+        self->ReadFrames(self->lobby_, self->lobbyCarry_, &ServerLoadClient::OnLobby);
     });
 }
 
@@ -61,31 +60,42 @@ void ServerLoadClient::Connect(asio::ip::tcp::socket& s, uint16_t port, std::fun
     s.open(asio::ip::tcp::v4());
     s.bind(local);
     s.async_connect({asio::ip::make_address("127.0.0.1"), port},
-        [self = shared_from_this(), then = std::move(then)](const asio::error_code& ec) {
-            if (ec)
+        [self = shared_from_this(), &s, then = std::move(then)](const asio::error_code& ec) {
+            if (ec) {
                 self->Lost();
-            else
-                then();
+                return;
+            }
+            asio::error_code nonBlocking;
+            s.non_blocking(true, nonBlocking); // reads take what is there and never wait
+            then();
         });
 }
 
-void ServerLoadClient::ReadFrames(asio::ip::tcp::socket& s, std::shared_ptr<std::vector<uint8_t>> buf,
-                                  std::function<void(const Frame&)> on)
+// Reads what has arrived into the one buffer of the clients' thread and hands on every
+// whole frame, so a busy room costs one read per wake-up rather than two per frame.
+void ServerLoadClient::ReadFrames(asio::ip::tcp::socket& s, std::vector<uint8_t>& carry, OnFrame on)
 {
-    buf->resize(4);
-    asio::async_read(s, asio::buffer(*buf),
-        [self = shared_from_this(), &s, buf, on](const asio::error_code& ec, size_t) {
-            if (ec)
-                return self->Lost();
-            const uint32_t length = net::ByteReader(*buf).U32(0);
-            buf->resize(length);
-            asio::async_read(s, asio::buffer(*buf), [self, &s, buf, on](const asio::error_code& ec2, size_t) {
-                if (ec2)
-                    return self->Lost();
-                on(*buf);
-                self->ReadFrames(s, buf, on);
-            });
-        });
+    s.async_wait(asio::socket_base::wait_read, [self = shared_from_this(), &s, &carry, on](const asio::error_code& ec) {
+        if (ec)
+            return self->Lost();
+        static std::array<uint8_t, 65536> buffer;
+        asio::error_code readError;
+        const size_t n = s.read_some(asio::buffer(buffer), readError);
+        if (readError && readError != asio::error::would_block && readError != asio::error::try_again)
+            return self->Lost();
+        carry.insert(carry.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(n));
+        size_t at = 0;
+        while (carry.size() - at >= 4) {
+            const uint32_t length = net::ByteReader(std::span(carry).subspan(at)).U32(0);
+            if (carry.size() - at - 4 < length)
+                break;
+            ((*self).*on)(std::span(carry).subspan(at + 4, length));
+            at += 4 + length;
+        }
+        carry.erase(carry.begin(), carry.begin() + static_cast<std::ptrdiff_t>(at));
+        if (!self->stopped_)
+            self->ReadFrames(s, carry, on);
+    });
 }
 
 void ServerLoadClient::Write(asio::ip::tcp::socket& s, std::vector<uint8_t> bytes)
@@ -94,12 +104,13 @@ void ServerLoadClient::Write(asio::ip::tcp::socket& s, std::vector<uint8_t> byte
     asio::async_write(s, asio::buffer(*owned), [owned](const asio::error_code&, size_t) {});
 }
 
-void ServerLoadClient::OnLobby(const Frame& f)
+void ServerLoadClient::OnLobby(Frame f)
 {
     if (f.empty())
         return;
     if (f[0] == net::LobbyMsg::LoginRefused) {
-        ++stats_.refusals;
+        if (setup_.room == 0)
+            ++stats_.refusals;
         // Too many logins waiting for the hash pool (reason 3): try again shortly.
         timer_.expires_after(std::chrono::seconds(1));
         timer_.async_wait([self = shared_from_this()](const asio::error_code& ec) {
@@ -119,12 +130,11 @@ void ServerLoadClient::OnLobby(const Frame& f)
         me.name.Set(self->setup_.name);
         self->Write(self->room_, net::BuildRoomEnvelope(self->setup_.room, net::Channel::Room,
             net::MsgRecord::Build(net::RoomMsg::Login, net::Encoded(me)).Bytes()));
-        self->ReadFrames(self->room_, std::make_shared<std::vector<uint8_t>>(),
-                         [self](const Frame& f) { self->OnRoom(f); });
+        self->ReadFrames(self->room_, self->roomCarry_, &ServerLoadClient::OnRoom);
     });
 }
 
-void ServerLoadClient::OnRoom(const Frame& f)
+void ServerLoadClient::OnRoom(Frame f)
 {
     if (f.empty())
         return;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,14 +42,14 @@ public:
     void Stop();
 
 private:
-    using Frame = std::vector<uint8_t>;
+    using Frame = std::span<const uint8_t>;
+    using OnFrame = void (ServerLoadClient::*)(Frame);
     void Connect(asio::ip::tcp::socket& s, uint16_t port, std::function<void()> then);
-    void ReadFrames(asio::ip::tcp::socket& s, std::shared_ptr<std::vector<uint8_t>> buf,
-                    std::function<void(const Frame&)> on);
+    void ReadFrames(asio::ip::tcp::socket& s, std::vector<uint8_t>& carry, OnFrame on);
     void Write(asio::ip::tcp::socket& s, std::vector<uint8_t> bytes);
     void SendLogin();
-    void OnLobby(const Frame& f);
-    void OnRoom(const Frame& f);
+    void OnLobby(Frame f);
+    void OnRoom(Frame f);
     void Talk();
     void Lost();
 
@@ -58,5 +59,6 @@ private:
     asio::ip::tcp::socket lobby_;
     asio::ip::tcp::socket room_;
     asio::steady_timer timer_;
+    std::vector<uint8_t> lobbyCarry_, roomCarry_; // a frame cut by a read
     bool stopped_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "server/CheckRecord.h"
 #include "server/Log.h"
-#include "server/PasswordHash.h"
 
 #include "net/ByteWriter.h"
 #include "net/Envelope.h"
@@ -82,12 +81,11 @@ bool LobbySession::Login(const net::RecordView& request)
         Refuse(net::LoginRefusal::WrongPassword);
         return true;
     }
-    auto job = [hash = account->passwordHash, password = login.password.Str()] { return VerifyPassword(hash, password); };
-    auto done = [this, alive = alive_, name](bool ok) {
+    auto done = [this, alive = alive_, name](std::optional<bool> ok) {
         if (*alive)
             Verified(name, ok);
     };
-    if (!context_.hashes.Submit(std::move(job), std::move(done))) {
+    if (!context_.hashes.Submit(account->passwordHash, login.password.Str(), std::move(done))) {
         Refuse(net::LoginRefusal::Unlisted);
         return true;
     }
@@ -95,11 +93,16 @@ bool LobbySession::Login(const net::RecordView& request)
     return true;
 }
 
-void LobbySession::Verified(const std::string& name, bool passwordOk)
+void LobbySession::Verified(const std::string& name, std::optional<bool> passwordOk)
 {
     checking_ = false;
     const auto now = std::chrono::steady_clock::now();
     if (!passwordOk) {
+        // Not checked (the worker died): try again, and no strike against the address.
+        Refuse(net::LoginRefusal::Unlisted);
+        return;
+    }
+    if (!*passwordOk) {
         context_.guard.Failed(name, link_.Address(), now);
         Refuse(net::LoginRefusal::WrongPassword);
         return;

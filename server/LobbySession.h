@@ -9,6 +9,7 @@
 #include "net/RecordView.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace server {
@@ -30,7 +31,8 @@ public:
 
 private:
     bool Login(const net::RecordView& request);
-    void Verified(const std::string& name, bool passwordOk);
+    // The password check came back: matched, wrong, or empty when it could not be made.
+    void Verified(const std::string& name, std::optional<bool> passwordOk);
     void Refuse(net::LoginRefusal reason);
     void SendRecord(uint8_t id, uint8_t missingId);
     void Reply(uint8_t id, std::span<const uint8_t> data = {});

@@ -99,6 +99,10 @@ const std::vector<Option>& Options()
                  o.hashCost = *c;
              return c.has_value();
          }},
+        {"--hash-workers", "N", "password check processes, one check at a time each (default 2)",
+         [](ServerOptions& o, std::string_view v) { return Number<size_t>(v, o.hashWorkers, 1, 16); }},
+        {"--hash-waiting", "N", "password checks that may wait; beyond them a login is asked to try again (default 64)",
+         [](ServerOptions& o, std::string_view v) { return Number(v, o.hashWaiting); }},
         {"--send-frames", "N", "send queue cap in frames; a peer that stops reading is dropped there (default 64)",
          [](ServerOptions& o, std::string_view v) { return Number<size_t>(v, o.limits.send.maxFrames, 1); }},
         {"--send-bytes", "N", "send queue cap in bytes (default 262144)",

@@ -1,5 +1,6 @@
 #include "server/LobbySession.h"
 #include "server/MemoryLink.h"
+#include "server/PasswordHash.h"
 #include "server/UserAdmin.h"
 
 #include "net/ByteReader.h"
@@ -9,6 +10,8 @@
 
 #include <asio/executor_work_guard.hpp>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -117,6 +120,29 @@ TEST_F(LobbySessionTest, ASecondLoginWhileTheFirstIsCheckedIsIgnored)
     loop.run_for(std::chrono::milliseconds(200));
     ASSERT_EQ(link.sent.size(), 1u);
     EXPECT_EQ(DataOf(link.sent[0]).U8(0), 2);
+    session.OnClosed();
+}
+
+TEST_F(LobbySessionTest, ALoginWhoseCheckWasLostIsAskedToTryAgainWithoutAStrike)
+{
+    // A slow check, so the worker is surely still at it when it is killed.
+    ASSERT_TRUE(store->Add({"slow", server::HashPassword("slow", server::HashCost::Interactive), 0, 0,
+                            server::AccountState::Active}));
+    MemoryLink link("127.0.0.1");
+    server::LobbySession session(*context, link);
+    // Three lost checks would lock the address if they counted as wrong passwords.
+    for (size_t i = 1; i <= 3; ++i) {
+        ASSERT_TRUE(session.OnFrame(Login("slow", "slow")));
+        ASSERT_EQ(kill(hashes->Workers().front(), SIGKILL), 0);
+        Await(link, i);
+        ASSERT_EQ(link.sent.size(), i);
+        EXPECT_EQ(IdOf(link.sent.back()), Lobby::LoginRefused);
+        EXPECT_EQ(DataOf(link.sent.back()).U8(0), 3) << "try again";
+    }
+    ASSERT_TRUE(session.OnFrame(Login("slow", "slow")));
+    Await(link, 4);
+    ASSERT_EQ(link.sent.size(), 4u);
+    EXPECT_EQ(IdOf(link.sent.back()), Lobby::LoginAccepted);
     session.OnClosed();
 }
 

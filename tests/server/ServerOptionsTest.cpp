@@ -37,7 +37,8 @@ TEST(ServerOptions, ValuesAreRead)
 {
     const auto o = Parse({"--host", "0.0.0.0", "--lobby-port", "0", "--room-port-base", "9000", "--db", "/x/y.db",
                           "--halls", "h.json", "--version", "0", "--room-capacity", "2", "--keepalive", "5,2,3",
-                          "--per-address", "0", "--hash-cost", "test", "--login-deadline-ms", "1500"});
+                          "--per-address", "0", "--hash-cost", "test", "--login-deadline-ms", "1500",
+                          "--hash-workers", "1", "--hash-waiting", "200"});
     ASSERT_TRUE(o);
     EXPECT_EQ(o->host, "0.0.0.0");
     EXPECT_EQ(o->lobbyPort, 0);
@@ -51,6 +52,8 @@ TEST(ServerOptions, ValuesAreRead)
     EXPECT_EQ(o->perAddress, 0u);
     EXPECT_EQ(o->hashCost, server::HashCost::Test);
     EXPECT_EQ(o->limits.loginDeadline, std::chrono::milliseconds(1500));
+    EXPECT_EQ(o->hashWorkers, 1u);
+    EXPECT_EQ(o->hashWaiting, 200u);
 }
 
 TEST(ServerOptions, UserCommands)
@@ -79,6 +82,7 @@ TEST(ServerOptions, BadCommandLinesAreRefused)
         {"--lobby-port", "65536"}, {"--lobby-port"},          {"--lobby-port", "80x"},
         {"--frobnicate"},          {"--room-capacity", "0"}, {"--hash-cost", "cheap"},
         {"--keepalive", "5,2"},    {"serve"},                {"user", "add", "tavik"},
+        {"--hash-workers", "0"},   {"--hash-waiting", "-1"},
         {"user", "set", "tavik"},  {"user", "set", "tavik", "--state", "asleep"},
         {"user", "set", "tavik", "--points", "many"},        {"user", "list", "extra"},
     };
