@@ -81,14 +81,7 @@ void Connection::Read()
     asio::error_code ec;
     const size_t n = socket_.read_some(asio::buffer(buffer), ec);
     if (ec == asio::error::would_block || ec == asio::error::try_again) {
-        socket_.async_wait(asio::socket_base::wait_read, [self = shared_from_this()](const asio::error_code& waitError) {
-            if (self->closed_)
-                return;
-            if (waitError)
-                self->Close(waitError.message());
-            else
-                self->Read();
-        });
+        WaitThen(asio::socket_base::wait_read, &Connection::Read);
         return;
     }
     if (ec) {
@@ -102,6 +95,18 @@ void Connection::Read()
             if (!self->closed_)
                 self->Read();
         });
+}
+
+void Connection::WaitThen(asio::socket_base::wait_type what, void (Connection::*next)())
+{
+    socket_.async_wait(what, [self = shared_from_this(), next](const asio::error_code& ec) {
+        if (self->closed_)
+            return;
+        if (ec)
+            self->Close(ec.message());
+        else
+            ((*self).*next)();
+    });
 }
 
 void Connection::OnBytes(std::span<const uint8_t> bytes)
@@ -216,6 +221,7 @@ void Connection::Send(OutFrame frame)
 // Writes what waits until the kernel takes no more; then waits until it does.
 void Connection::Flush()
 {
+    waitingWritable_ = false;
     while (!queue_.Empty()) {
         std::array<asio::const_buffer, 64> pieces; // as many as one gathered write takes
         const size_t n = queue_.Pending(pieces);
@@ -223,15 +229,7 @@ void Connection::Flush()
         const size_t written = socket_.write_some(std::span(pieces.data(), n), ec);
         if (ec == asio::error::would_block || ec == asio::error::try_again) {
             waitingWritable_ = true;
-            socket_.async_wait(asio::socket_base::wait_write, [self = shared_from_this()](const asio::error_code& waitError) {
-                self->waitingWritable_ = false;
-                if (self->closed_)
-                    return;
-                if (waitError)
-                    self->Close(waitError.message());
-                else
-                    self->Flush();
-            });
+            WaitThen(asio::socket_base::wait_write, &Connection::Flush);
             return;
         }
         if (ec) {

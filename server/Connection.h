@@ -35,6 +35,8 @@ public:
 
 private:
     void Read();
+    // Runs `next` once the socket is ready for `what`; a failed wait closes.
+    void WaitThen(asio::socket_base::wait_type what, void (Connection::*next)());
     void OnBytes(std::span<const uint8_t> bytes);
     // Handles the requests the flood gate lets pass now; false once closed.
     bool HandleReleased(std::chrono::steady_clock::time_point now);
