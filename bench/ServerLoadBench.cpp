@@ -3,12 +3,13 @@
 // chat line every interval; the figures are taken over the measuring window.
 //
 //   server_load_bench [--clients 2000] [--per-room 100] [--seconds 20] [--interval-ms 2000]
-//                     [--storm 0] [--hash-workers 2] [--client-sleep-us 0]
+//                     [--storm 0] [--hash-workers 2] [--client-sleep-us 0] [--slow 0]
 //
 // With --storm N, N more players log in to the lobby within one second, five seconds
 // into the measuring window, with passwords at the interactive hash cost. The clients'
 // thread polls its sockets without sleeping (one core is theirs); --client-sleep-us
-// lets it sleep that long whenever nothing has arrived.
+// lets it sleep that long whenever nothing has arrived. With --slow N, N players of
+// the first room stop reading five seconds into the window.
 #include "ServerLoadClient.h"
 
 #include "server/AccountStore.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv)
     const auto interval = std::chrono::milliseconds(Arg(argc, argv, "--interval-ms", 2000));
     const int storm = Arg(argc, argv, "--storm", 0);
     const int hashWorkers = Arg(argc, argv, "--hash-workers", 2);
+    const int slow = std::min({Arg(argc, argv, "--slow", 0), perRoom, 30});
     const auto clientSleep = std::chrono::microseconds(Arg(argc, argv, "--client-sleep-us", 0));
     server::SetLogQuiet(true);
     // Server and clients share this process: two descriptors per connection end.
@@ -92,6 +94,11 @@ int main(int argc, char** argv)
         for (int i = 0; i < storm; ++i)
             store->Add({server::Cat("s", i), stormHash, 0, 0, server::AccountState::Active});
     }
+    // The slow readers come from an address of their own, whose connections get the
+    // tests' small kernel buffers: the drop then comes after seconds, not megabytes.
+    const std::string slowAddress = "127.3.0.1";
+    if (slow > 0)
+        setenv("MORVANE_TEST_SNDBUF", server::Cat("4096@", slowAddress).c_str(), 1);
     server::ServerOptions options;
     options.db = db;
     options.lobbyPort = 0;
@@ -125,9 +132,10 @@ int main(int argc, char** argv)
     for (int i = 0; i < clients; ++i) {
         const Target& t = targets[static_cast<size_t>(i / perRoom) % targets.size()];
         // 30 players per address: well under the per-address limit of 64 connections.
-        const std::string local = server::Cat("127.1.", i / 30 / 250, ".", i / 30 % 250 + 1);
+        const std::string local = i < slow ? slowAddress : server::Cat("127.1.", i / 30 / 250, ".", i / 30 % 250 + 1);
         players.push_back(std::make_shared<ServerLoadClient>(
-            io, ServerLoadClient::Setup{server::Cat("p", i), local, lobbyPort, t.port, t.room, interval, {}}, stats));
+            io, ServerLoadClient::Setup{server::Cat("p", i), local, lobbyPort, t.port, t.room, interval, {}, i < slow ? 1024 : 0},
+            stats));
         players.back()->Start();
     }
     // Everybody in, then a warm-up interval, then the measuring window.
@@ -144,6 +152,11 @@ int main(int argc, char** argv)
     std::vector<std::shared_ptr<ServerLoadClient>> stormers;
     asio::steady_timer stormTimer(io);
     std::chrono::steady_clock::time_point stormStart, stormEnd;
+    asio::steady_timer slowTimer(io, std::chrono::seconds(5));
+    slowTimer.async_wait([&](const asio::error_code&) {
+        for (int i = 0; i < slow; ++i)
+            players[static_cast<size_t>(i)]->StopReading();
+    });
     if (storm > 0) {
         stormTimer.expires_after(std::chrono::seconds(5));
         stormTimer.async_wait([&](const asio::error_code&) {
@@ -199,6 +212,9 @@ int main(int argc, char** argv)
                     storm, static_cast<unsigned long long>(stats.lobbyOnly), static_cast<unsigned long long>(stats.refusals),
                     stormEnd == std::chrono::steady_clock::time_point{} ? -1.0
                         : std::chrono::duration<double>(stormEnd - stormStart).count());
+    if (slow > 0)
+        std::printf("slow readers: %d stopped reading, %llu dropped, the last %.1f s after it stopped\n", slow,
+                    static_cast<unsigned long long>(stats.slowDropped), stats.slowDropSeconds);
     std::printf("process memory (server and clients) %+ld KiB over the run\n", rssAfter - rssBefore);
     return stats.lost == 0 ? 0 : 1;
 }

@@ -12,6 +12,7 @@
 #include <asio/connect.hpp>
 #include <asio/write.hpp>
 
+#include <algorithm>
 #include <array>
 #include <random>
 
@@ -58,6 +59,8 @@ void ServerLoadClient::Connect(asio::ip::tcp::socket& s, uint16_t port, std::fun
 {
     const auto local = asio::ip::tcp::endpoint(asio::ip::make_address(setup_.local), 0);
     s.open(asio::ip::tcp::v4());
+    if (&s == &room_ && setup_.roomReceiveBuffer > 0)
+        s.set_option(asio::socket_base::receive_buffer_size(setup_.roomReceiveBuffer));
     s.bind(local);
     s.async_connect({asio::ip::make_address("127.0.0.1"), port},
         [self = shared_from_this(), &s, then = std::move(then)](const asio::error_code& ec) {
@@ -76,6 +79,8 @@ void ServerLoadClient::Connect(asio::ip::tcp::socket& s, uint16_t port, std::fun
 void ServerLoadClient::ReadFrames(asio::ip::tcp::socket& s, std::vector<uint8_t>& carry, OnFrame on)
 {
     s.async_wait(asio::socket_base::wait_read, [self = shared_from_this(), &s, &carry, on](const asio::error_code& ec) {
+        if (ec == asio::error::operation_aborted)
+            return;
         if (ec)
             return self->Lost();
         static std::array<uint8_t, 65536> buffer;
@@ -93,7 +98,7 @@ void ServerLoadClient::ReadFrames(asio::ip::tcp::socket& s, std::vector<uint8_t>
             at += 4 + length;
         }
         carry.erase(carry.begin(), carry.begin() + static_cast<std::ptrdiff_t>(at));
-        if (!self->stopped_)
+        if (!self->stopped_ && (&s != &self->room_ || self->readingRoom_))
             self->ReadFrames(s, carry, on);
     });
 }
@@ -154,9 +159,25 @@ void ServerLoadClient::OnRoom(Frame f)
     }
 }
 
+void ServerLoadClient::StopReading()
+{
+    readingRoom_ = false;
+    asio::error_code ec;
+    room_.cancel(ec);
+    const auto since = std::chrono::steady_clock::now();
+    // A reset shows as an error on the socket without anything read.
+    room_.async_wait(asio::socket_base::wait_error, [self = shared_from_this(), since](const asio::error_code& waitError) {
+        if (waitError)
+            return;
+        ++self->stats_.slowDropped;
+        const double after = std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+        self->stats_.slowDropSeconds = std::max(self->stats_.slowDropSeconds, after);
+    });
+}
+
 void ServerLoadClient::Talk()
 {
-    if (stopped_)
+    if (stopped_ || !readingRoom_)
         return;
     if (stats_.measuring)
         ++stats_.sent;

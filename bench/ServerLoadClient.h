@@ -21,6 +21,8 @@ struct LoadStats {
     uint64_t inRoom = 0;
     uint64_t lobbyOnly = 0;  // players of the login storm that got in
     uint64_t refusals = 0;   // logins answered "try again" (reason 3)
+    uint64_t slowDropped = 0; // players who stopped reading and were dropped
+    double slowDropSeconds = 0; // the longest a dropped one went unread first
     std::vector<int64_t> latencyUs;
     bool measuring = false;
 };
@@ -35,11 +37,14 @@ public:
         uint32_t room = 0;     // 0: log in to the lobby only
         std::chrono::milliseconds interval{2000};
         std::string password;  // the name when empty
+        int roomReceiveBuffer = 0; // > 0: a small window towards the room (a peer that may hang)
     };
 
     ServerLoadClient(asio::io_context& io, Setup setup, LoadStats& stats);
     void Start();
     void Stop();
+    // Reads nothing more from the room (and says nothing more): a peer that hangs.
+    void StopReading();
 
 private:
     using Frame = std::span<const uint8_t>;
@@ -61,4 +66,5 @@ private:
     asio::steady_timer timer_;
     std::vector<uint8_t> lobbyCarry_, roomCarry_; // a frame cut by a read
     bool stopped_ = false;
+    bool readingRoom_ = true;
 };
