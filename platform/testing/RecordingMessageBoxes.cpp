@@ -18,6 +18,12 @@ BoxAnswer RecordingMessageBoxes::Show(QWidget*, const QString& text, const QStri
                                       BoxIcon icon, BoxButtons buttons)
 {
     boxes_.push_back({text, caption, icon, buttons});
+    if (whileOpen_ && !open_) {
+        open_ = true;
+        const Box shown = boxes_.back();
+        whileOpen_(shown);
+        open_ = false;
+    }
     if (answers_.empty())
         return BoxAnswer::Ok;
     BoxAnswer answer = answers_.front();

@@ -1,3 +1,4 @@
+#include "platform/testing/ManualClock.h"
 #include "platform/testing/RecordingMessageBoxes.h"
 
 #include <QAbstractButton>
@@ -44,6 +45,38 @@ TEST(RecordingMessageBoxesTest, PutsThePreviousBoxesBack)
         EXPECT_EQ(outer.Texts(), QStringList{QStringLiteral("outer")});
     }
     EXPECT_EQ(&messageBoxes(), real);
+}
+
+TEST(RecordingMessageBoxesTest, RunsTheClockWhileABoxIsOpenAndAnswersNestedBoxesAtOnce)
+{
+    ManualClock clock;
+    RecordingMessageBoxes boxes;
+    QObject window;
+    std::vector<BoxAnswer> timerAnswers;
+    clock.SetTimer(&window, 1, 300, [&] {
+        timerAnswers.push_back(MessageBox(QStringLiteral("tick %1").arg(clock.TickCount())));
+    });
+    int opened = 0;
+    boxes.SetWhileOpen([&](const RecordingMessageBoxes::Box& box) {
+        ++opened;
+        EXPECT_EQ(box.text, QStringLiteral("outer"));
+        clock.Advance(700);
+    });
+    boxes.ScriptAnswer(BoxAnswer::Yes);
+    boxes.ScriptAnswer(BoxAnswer::No);
+    boxes.ScriptAnswer(BoxAnswer::Cancel);
+
+    EXPECT_EQ(MessageBox(QStringLiteral("outer")), BoxAnswer::Cancel) << "the outer box closes last";
+    EXPECT_EQ(opened, 1) << "boxes opened inside the open box do not run the clock again";
+    EXPECT_EQ(timerAnswers, (std::vector<BoxAnswer>{BoxAnswer::Yes, BoxAnswer::No}));
+    EXPECT_EQ(boxes.Texts(), (QStringList{QStringLiteral("outer"), QStringLiteral("tick 300"),
+                                          QStringLiteral("tick 600")}));
+    EXPECT_EQ(clock.TickCount(), 700u);
+
+    // Once it is closed the next box runs the clock again.
+    MessageBox(QStringLiteral("outer"));
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(boxes.Texts().size(), 6);
 }
 
 // The real boxes, pressed from inside their own modal loop.
